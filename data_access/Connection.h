@@ -1,0 +1,46 @@
+// The connection object the operations work with: the members of an ADO
+// connection that this program uses. The ODBC implementation is OdbcConnection;
+// tests may supply a recording fake through ConnectionFactory.
+#pragma once
+
+#include "Recordset.h"
+
+#include <memory>
+#include <string>
+
+namespace tallowmere {
+
+enum class CursorLocation { Unspecified = -1, Server = 2, Client = 3 };
+enum class CursorType { Unspecified = -1, Static = 3 };
+enum class LockType { Unspecified = -1, Optimistic = 3 };
+
+// The OLE DB tables schema, the only schema this program asks for.
+constexpr int adSchemaTables = 20;
+
+class Connection {
+public:
+    virtual ~Connection() = default;
+
+    virtual void setProvider(const std::string& provider) = 0;
+    virtual void setCursorLocation(CursorLocation location) = 0;
+    // Throws DatabaseError when the driver manager or driver refuses.
+    virtual void open(const std::string& connectionString, const std::string& user = {},
+                      const std::string& password = {}, long options = -1) = 0;
+    // Runs a statement; any result it returns is discarded unread.
+    virtual void execute(const std::string& statement) = 0;
+    virtual std::unique_ptr<Recordset> openRecordset(const std::string& commandText,
+                                                     CursorType cursorType = CursorType::Unspecified,
+                                                     LockType lockType = LockType::Unspecified) = 0;
+    // Rows with at least TABLE_NAME and TABLE_TYPE, unrestricted.
+    virtual std::unique_ptr<Recordset> openSchema(int schema) = 0;
+    virtual void close() = 0;
+    virtual bool isOpen() const = 0;
+};
+
+class ConnectionFactory {
+public:
+    virtual ~ConnectionFactory() = default;
+    virtual std::unique_ptr<Connection> create() = 0;
+};
+
+} // namespace tallowmere

@@ -1,0 +1,23 @@
+// The Oracle side: its connection probe and its table catalogue.
+#pragma once
+
+#include "Connection.h"
+#include "ConnectionSettings.h"
+#include "EventPump.h"
+#include "TableList.h"
+
+namespace tallowmere {
+
+inline constexpr const char* kOracleCatalogueQuery = "SELECT table_name FROM user_tables";
+
+// True when the Oracle connection string opens; any failure is swallowed.
+bool CanConnectOracle(ConnectionFactory& connections, const ConnectionFields& fields);
+
+// Fills the list with every table of user_tables; entry 0 becomes current.
+void LoadOracleTables(TableList& list, ConnectionFactory& connections,
+                      const ConnectionFields& fields, EventPump& events);
+
+// The connection check: SQL Anywhere first, Oracle only when that passed.
+bool ConnectionCheckPasses(ConnectionFactory& connections, const ConnectionFields& fields);
+
+} // namespace tallowmere

@@ -1,0 +1,72 @@
+// A complete copy of a result, written once and then read forward. Rows are
+// packed into one buffer; past a threshold the buffer moves to an unnamed
+// temporary file, so a large table does not grow the program's memory.
+#pragma once
+
+#include "Recordset.h"
+
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+namespace tallowmere {
+
+class Snapshot {
+public:
+    explicit Snapshot(std::vector<FieldInfo> fields, size_t memoryLimit = kDefaultMemoryLimit);
+    ~Snapshot();
+    Snapshot(const Snapshot&) = delete;
+    Snapshot& operator=(const Snapshot&) = delete;
+
+    static constexpr size_t kDefaultMemoryLimit = 32u << 20;
+
+    const std::vector<FieldInfo>& fields() const { return mFields; }
+    long rowCount() const { return mRowCount; }
+    bool spilledToFile() const { return mFile != nullptr; }
+
+    // Writing: one value at a time, field by field, then endRow().
+    void appendValue(const FieldValue& value);
+    void appendValue(std::string_view text);
+    void appendNull();
+    void endRow() { ++mRowCount; }
+
+    // Reading: after the last endRow(); fills row with the next row's values.
+    bool readRow(std::vector<FieldValue>& row);
+
+private:
+    void appendLength(uint32_t length);
+    void spillIfNeeded();
+    bool fillReadBuffer(size_t needed);
+    bool readBytes(char* into, size_t count);
+
+    std::vector<FieldInfo> mFields;
+    size_t mMemoryLimit;
+    long mRowCount = 0;
+    std::string mBuffer;
+    std::FILE* mFile = nullptr;
+    bool mReading = false;
+    size_t mReadPos = 0;
+};
+
+// The recordset over a snapshot: the client-side cursor of the program.
+class SnapshotRecordset : public Recordset {
+public:
+    explicit SnapshotRecordset(std::unique_ptr<Snapshot> snapshot);
+
+    long recordCount() const override { return mSnapshot ? mSnapshot->rowCount() : 0; }
+    bool eof() const override { return mEof; }
+    void moveNext() override;
+    void close() override;
+    int fieldCount() const override;
+    const FieldInfo& fieldInfo(int index) const override;
+    const FieldValue& value(int index) const override;
+
+private:
+    void checkOpen() const;
+
+    std::unique_ptr<Snapshot> mSnapshot;
+    std::vector<FieldValue> mRow;
+    bool mEof = true;
+};
+
+} // namespace tallowmere

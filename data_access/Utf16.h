@@ -1,0 +1,14 @@
+// UTF-8 inside the program, UTF-16 at the wide ODBC calls.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tallowmere {
+
+std::u16string utf8ToUtf16(std::string_view text);
+// Appends to out; an unpaired surrogate becomes U+FFFD.
+void appendUtf16AsUtf8(std::u16string_view text, std::string& out);
+std::string utf16ToUtf8(std::u16string_view text);
+
+} // namespace tallowmere

@@ -1,0 +1,45 @@
+#include "OperationContext.h"
+
+#include "data_access/DatabaseError.h"
+
+namespace tallowmere {
+
+std::unique_ptr<Connection> openConnection(const OperationContext& context, bool oracleSide,
+                                           CursorLocation location, bool setProvider)
+{
+    auto connection = context.connections.create();
+    if (setProvider && !oracleSide)
+        connection->setProvider(kSqlAnywhereProvider);
+    if (location != CursorLocation::Unspecified)
+        connection->setCursorLocation(location);
+    const ConnectionSettings settings = context.fields.current();
+    connection->open(oracleSide ? OracleConnectionString(settings)
+                                : SqlAnywhereConnectionString(settings));
+    return connection;
+}
+
+std::string failureMessage(const std::exception& error)
+{
+    if (const auto* database = dynamic_cast<const DatabaseError*>(&error))
+        return "Error " + std::to_string(database->native()) + "\n\n" + database->description();
+    return "Error 0\n\n" + std::string(error.what());
+}
+
+bool runGuarded(const OperationContext& context, const std::function<void()>& operation)
+{
+    try {
+        operation();
+        return true;
+    } catch (const OperationCancelled&) {
+        context.progress.setValue(0);
+        context.pointer.setPointer(PointerSetting::Default);
+        return false;
+    } catch (const std::exception& error) {
+        context.prompts.message(failureMessage(error));
+        context.pointer.setPointer(PointerSetting::Default);
+        context.progress.setValue(0);
+        return true;
+    }
+}
+
+} // namespace tallowmere

@@ -1,0 +1,1 @@
+namespace tallowmere { void placeholder() {} }
