@@ -1,0 +1,174 @@
+#include "TestDatabases.h"
+
+#include "data_access/OdbcConnection.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <stdexcept>
+#include <unistd.h>
+
+namespace tallowmere::testing {
+namespace {
+
+std::string gFolder;
+
+std::string env(const char* name)
+{
+    const char* value = std::getenv(name);
+    return value ? value : "";
+}
+
+void writeFile(const std::string& path, const std::string& text)
+{
+    std::ofstream out(path);
+    out << text;
+    if (!out)
+        throw std::runtime_error("Cannot write " + path);
+}
+
+std::string driverPath(const char* library)
+{
+    return std::string("/usr/lib/x86_64-linux-gnu/odbc/") + library;
+}
+
+std::vector<std::vector<FieldValue>> readAll(Recordset& result)
+{
+    std::vector<std::vector<FieldValue>> rows;
+    for (; !result.eof(); result.moveNext()) {
+        std::vector<FieldValue> row;
+        for (int i = 0; i < result.fieldCount(); ++i)
+            row.push_back(result.value(i));
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
+std::string sqliteConnectionString()
+{
+    return std::string("DSN=") + kSqliteDataSource;
+}
+
+std::string postgresConnectionString(const std::string& user, const std::string& password)
+{
+    return "Driver={Microsoft ODBC for Oracle};Server=" + OracleAccount::server() + ";Uid=" + user +
+           ";Pwd=" + password + ";";
+}
+
+void execOn(const std::string& connectionString, const std::string& sql)
+{
+    OdbcConnection connection;
+    connection.open(connectionString);
+    connection.execute(sql);
+}
+
+std::vector<std::vector<FieldValue>> queryOn(const std::string& connectionString,
+                                             const std::string& sql)
+{
+    OdbcConnection connection;
+    connection.open(connectionString);
+    return readAll(*connection.openRecordset(sql));
+}
+
+} // namespace
+
+void installPrivateEnvironment()
+{
+    char pattern[] = "/tmp/tallowmere-test.XXXXXX";
+    if (!mkdtemp(pattern))
+        throw std::runtime_error("Cannot create a temporary folder.");
+    gFolder = pattern;
+    const std::string so = driverPath("libsqlite3odbc.so");
+    writeFile(gFolder + "/odbcinst.ini",
+              "[SQLite3]\nDriver=" + so + "\n\n"
+              "[Microsoft ODBC for Oracle]\nDriver=" + driverPath("psqlodbcw.so") + "\n\n"
+              "[Missing Driver]\nDriver=" + gFolder + "/no-such-driver.so\n");
+    writeFile(gFolder + "/odbc.ini",
+              std::string("[") + kSqliteDataSource + "]\nDriver=SQLite3\nDatabase=" + gFolder +
+                  "/sqlanywhere.db\n\n[" + kBrokenDriverDataSource +
+                  "]\nDriver=Missing Driver\nDatabase=" + gFolder + "/broken.db\n");
+    std::filesystem::create_directories(gFolder + "/config");
+    setenv("ODBCSYSINI", gFolder.c_str(), 1);
+    setenv("ODBCINI", (gFolder + "/odbc.ini").c_str(), 1);
+    setenv("XDG_CONFIG_HOME", (gFolder + "/config").c_str(), 1);
+    std::atexit([] { std::filesystem::remove_all(gFolder); });
+}
+
+const std::string& privateFolder()
+{
+    return gFolder;
+}
+
+SqliteDatabase::SqliteDatabase()
+    : mPath(gFolder + "/sqlanywhere.db")
+{
+    std::filesystem::remove(mPath);
+}
+
+void SqliteDatabase::exec(const std::string& sql) const
+{
+    execOn(sqliteConnectionString(), sql);
+}
+
+std::vector<std::vector<FieldValue>> SqliteDatabase::query(const std::string& sql) const
+{
+    return queryOn(sqliteConnectionString(), sql);
+}
+
+bool postgresAvailable()
+{
+    return !env("TALLOWMERE_PG_PORT").empty();
+}
+
+std::string OracleAccount::server()
+{
+    return env("TALLOWMERE_PG_HOST") + ";Port=" + env("TALLOWMERE_PG_PORT") +
+           ";Database=" + env("TALLOWMERE_PG_DATABASE");
+}
+
+void postgresAdminExec(const std::string& sql)
+{
+    execOn(postgresConnectionString(env("TALLOWMERE_PG_ADMIN"), env("TALLOWMERE_PG_PASSWORD")),
+           sql);
+}
+
+OracleAccount::OracleAccount()
+{
+    static int serial = 0;
+    mUser = "scott_" + std::to_string(getpid()) + "_" + std::to_string(++serial);
+    mPassword = "tiger-" + std::to_string(serial);
+    postgresAdminExec("CREATE ROLE " + mUser + " LOGIN PASSWORD '" + mPassword + "'");
+    postgresAdminExec("CREATE SCHEMA " + mUser + " AUTHORIZATION " + mUser);
+}
+
+OracleAccount::~OracleAccount()
+{
+    try {
+        postgresAdminExec("DROP SCHEMA " + mUser + " CASCADE");
+        postgresAdminExec("DROP ROLE " + mUser);
+    } catch (const std::exception&) {
+        // a server stopped by the test itself; the cluster goes anyway
+    }
+}
+
+void OracleAccount::exec(const std::string& sql) const
+{
+    execOn(postgresConnectionString(mUser, mPassword), sql);
+}
+
+std::vector<std::vector<FieldValue>> OracleAccount::query(const std::string& sql) const
+{
+    return queryOn(postgresConnectionString(mUser, mPassword), sql);
+}
+
+ConnectionSettings workingSettings(const OracleAccount& oracle)
+{
+    return {OracleAccount::server(), oracle.user(), oracle.password(), kSqliteDataSource};
+}
+
+ConnectionSettings sqlAnywhereOnlySettings()
+{
+    return {"", "", "", kSqliteDataSource};
+}
+
+} // namespace tallowmere::testing

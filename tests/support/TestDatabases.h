@@ -1,0 +1,77 @@
+// The real databases of the tests: a private ODBC configuration in a folder of
+// the test process's own, an SQLite data source for the SQL Anywhere side, and
+// a user of the test PostgreSQL server behind "Microsoft ODBC for Oracle".
+#pragma once
+
+#include "data_access/ConnectionSettings.h"
+#include "data_access/Recordset.h"
+
+#include <string>
+#include <vector>
+
+namespace tallowmere::testing {
+
+// Points ODBCSYSINI, ODBCINI and XDG_CONFIG_HOME at a new temporary folder,
+// so no test touches the machine's ODBC configuration or the user's settings.
+// Call once, first thing in main().
+void installPrivateEnvironment();
+const std::string& privateFolder();
+
+// The data source of the SQL Anywhere side, on a fresh SQLite file.
+inline constexpr const char* kSqliteDataSource = "TallowmereSqlAnywhere";
+// A data source whose driver library does not exist.
+inline constexpr const char* kBrokenDriverDataSource = "TallowmereBrokenDriver";
+
+class SqliteDatabase {
+public:
+    SqliteDatabase(); // empties the data source's file
+    const std::string& path() const { return mPath; }
+    void exec(const std::string& sql) const;
+    std::vector<std::vector<FieldValue>> query(const std::string& sql) const;
+
+private:
+    std::string mPath;
+};
+
+// True when the test server runs (scripts/test starts it). When it does not,
+// a test skips, except under CI, where it fails.
+bool postgresAvailable();
+#define TALLOWMERE_REQUIRE_POSTGRES()                                                              \
+    do {                                                                                           \
+        if (!::tallowmere::testing::postgresAvailable()) {                                         \
+            if (std::getenv("CI"))                                                                 \
+                FAIL() << "The test PostgreSQL server is not running.";                           \
+            GTEST_SKIP() << "The test PostgreSQL server is not running (see scripts/test).";      \
+        }                                                                                          \
+    } while (false)
+
+// A new login with a schema of its own, dropped again at the end: the
+// "Oracle user" whose tables user_tables lists.
+class OracleAccount {
+public:
+    OracleAccount();
+    ~OracleAccount();
+    OracleAccount(const OracleAccount&) = delete;
+    OracleAccount& operator=(const OracleAccount&) = delete;
+
+    // The SID text: host, then the port and database after ";".
+    static std::string server();
+    const std::string& user() const { return mUser; }
+    const std::string& password() const { return mPassword; }
+    void exec(const std::string& sql) const;
+    std::vector<std::vector<FieldValue>> query(const std::string& sql) const;
+
+private:
+    std::string mUser;
+    std::string mPassword;
+};
+
+// Settings that reach both test databases.
+ConnectionSettings workingSettings(const OracleAccount& oracle);
+// Settings for the SQL Anywhere side only (the Oracle fields left empty).
+ConnectionSettings sqlAnywhereOnlySettings();
+
+// Runs a statement through the admin login of the test server.
+void postgresAdminExec(const std::string& sql);
+
+} // namespace tallowmere::testing
