@@ -6,36 +6,57 @@
 
 namespace tallowmere {
 
-int adoTypeFromSqlType(int sqlType, bool isUnsigned)
-{
+int adoTypeFromSqlType(int sqlType, bool isUnsigned) {
     switch (sqlType) {
-    case SQL_CHAR: return 129;
-    case SQL_VARCHAR: return 200;
-    case SQL_LONGVARCHAR: return 201;
-    case SQL_WCHAR: return 130;
-    case SQL_WVARCHAR: return 202;
-    case SQL_WLONGVARCHAR: return 203;
+    case SQL_CHAR:
+        return 129;
+    case SQL_VARCHAR:
+        return 200;
+    case SQL_LONGVARCHAR:
+        return 201;
+    case SQL_WCHAR:
+        return 130;
+    case SQL_WVARCHAR:
+        return 202;
+    case SQL_WLONGVARCHAR:
+        return 203;
     case SQL_DECIMAL:
-    case SQL_NUMERIC: return 131;
-    case SQL_SMALLINT: return isUnsigned ? 18 : 2;
-    case SQL_INTEGER: return isUnsigned ? 19 : 3;
-    case SQL_BIGINT: return isUnsigned ? 21 : 20;
-    case SQL_TINYINT: return isUnsigned ? 17 : 16;
-    case SQL_REAL: return 4;
+    case SQL_NUMERIC:
+        return 131;
+    case SQL_SMALLINT:
+        return isUnsigned ? 18 : 2;
+    case SQL_INTEGER:
+        return isUnsigned ? 19 : 3;
+    case SQL_BIGINT:
+        return isUnsigned ? 21 : 20;
+    case SQL_TINYINT:
+        return isUnsigned ? 17 : 16;
+    case SQL_REAL:
+        return 4;
     case SQL_FLOAT:
-    case SQL_DOUBLE: return 5;
-    case SQL_BIT: return 11;
-    case SQL_BINARY: return 128;
-    case SQL_VARBINARY: return 204;
-    case SQL_LONGVARBINARY: return 205;
+    case SQL_DOUBLE:
+        return 5;
+    case SQL_BIT:
+        return 11;
+    case SQL_BINARY:
+        return 128;
+    case SQL_VARBINARY:
+        return 204;
+    case SQL_LONGVARBINARY:
+        return 205;
     case SQL_TYPE_DATE:
-    case SQL_DATE: return 133;
+    case SQL_DATE:
+        return 133;
     case SQL_TYPE_TIME:
-    case SQL_TIME: return 134;
+    case SQL_TIME:
+        return 134;
     case SQL_TYPE_TIMESTAMP:
-    case SQL_TIMESTAMP: return 135;
-    case SQL_GUID: return 72;
-    default: return 200;
+    case SQL_TIMESTAMP:
+        return 135;
+    case SQL_GUID:
+        return 72;
+    default:
+        return 200;
     }
 }
 

@@ -28,9 +28,9 @@ public:
                       const std::string& password = {}, long options = -1) = 0;
     // Runs a statement; any result it returns is discarded unread.
     virtual void execute(const std::string& statement) = 0;
-    virtual std::unique_ptr<Recordset> openRecordset(const std::string& commandText,
-                                                     CursorType cursorType = CursorType::Unspecified,
-                                                     LockType lockType = LockType::Unspecified) = 0;
+    virtual std::unique_ptr<Recordset>
+    openRecordset(const std::string& commandText, CursorType cursorType = CursorType::Unspecified,
+                  LockType lockType = LockType::Unspecified) = 0;
     // Rows with at least TABLE_NAME and TABLE_TYPE, unrestricted.
     virtual std::unique_ptr<Recordset> openSchema(int schema) = 0;
     virtual void close() = 0;

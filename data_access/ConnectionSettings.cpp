@@ -2,14 +2,12 @@
 
 namespace tallowmere {
 
-std::string OracleConnectionString(const ConnectionSettings& settings)
-{
+std::string OracleConnectionString(const ConnectionSettings& settings) {
     return "Driver={Microsoft ODBC for Oracle};Server=" + settings.oracleServer +
            ";Uid=" + settings.oracleUser + ";Pwd=" + settings.oraclePassword + ";";
 }
 
-std::string SqlAnywhereConnectionString(const ConnectionSettings& settings)
-{
+std::string SqlAnywhereConnectionString(const ConnectionSettings& settings) {
     return "Data Source=" + settings.dataSourceName;
 }
 

@@ -24,7 +24,8 @@ public:
 // Fixed values, for headless use.
 class FixedConnectionFields : public ConnectionFields {
 public:
-    explicit FixedConnectionFields(ConnectionSettings settings) : mSettings(std::move(settings)) {}
+    explicit FixedConnectionFields(ConnectionSettings settings)
+        : mSettings(std::move(settings)) {}
     ConnectionSettings current() const override { return mSettings; }
     void set(ConnectionSettings settings) { mSettings = std::move(settings); }
 

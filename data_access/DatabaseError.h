@@ -26,7 +26,8 @@ private:
 // Thrown at a yield point when the user closed the window mid-operation.
 class OperationCancelled : public std::runtime_error {
 public:
-    OperationCancelled() : std::runtime_error("The operation was cancelled.") {}
+    OperationCancelled()
+        : std::runtime_error("The operation was cancelled.") {}
 };
 
 } // namespace tallowmere

@@ -4,8 +4,7 @@
 
 namespace tallowmere {
 
-bool CanConnectOracle(ConnectionFactory& connections, const ConnectionFields& fields)
-{
+bool CanConnectOracle(ConnectionFactory& connections, const ConnectionFields& fields) {
     try {
         auto connection = connections.create();
         connection->open(OracleConnectionString(fields.current()));
@@ -15,14 +14,12 @@ bool CanConnectOracle(ConnectionFactory& connections, const ConnectionFields& fi
     }
 }
 
-bool ConnectionCheckPasses(ConnectionFactory& connections, const ConnectionFields& fields)
-{
+bool ConnectionCheckPasses(ConnectionFactory& connections, const ConnectionFields& fields) {
     return CanConnectSqlAnywhere(connections, fields) && CanConnectOracle(connections, fields);
 }
 
 void LoadOracleTables(TableList& list, ConnectionFactory& connections,
-                      const ConnectionFields& fields, EventPump& events)
-{
+                      const ConnectionFields& fields, EventPump& events) {
     auto connection = connections.create();
     connection->setCursorLocation(CursorLocation::Client);
     connection->open(OracleConnectionString(fields.current()));

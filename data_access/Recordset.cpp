@@ -4,8 +4,7 @@
 
 namespace tallowmere {
 
-int Recordset::fieldIndex(std::string_view name) const
-{
+int Recordset::fieldIndex(std::string_view name) const {
     for (int i = 0; i < fieldCount(); ++i) {
         if (fieldInfo(i).name == name)
             return i;

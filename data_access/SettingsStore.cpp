@@ -8,36 +8,31 @@
 namespace tallowmere {
 namespace {
 
-QString configFolder(const std::string& application)
-{
+QString configFolder(const std::string& application) {
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + '/' +
            QString::fromStdString(application);
 }
 
-QString keyPath(const std::string& section, const std::string& key)
-{
+QString keyPath(const std::string& section, const std::string& key) {
     return QString::fromStdString(section) + '/' + QString::fromStdString(key);
 }
 
 } // namespace
 
-std::string FileSettingsStore::filePath(const std::string& application)
-{
+std::string FileSettingsStore::filePath(const std::string& application) {
     return (configFolder(application) + '/' + QString::fromStdString(application) + ".conf")
         .toStdString();
 }
 
 std::string FileSettingsStore::GetSetting(const std::string& application,
                                           const std::string& section,
-                                          const std::string& key) const
-{
+                                          const std::string& key) const {
     QSettings settings(QString::fromStdString(filePath(application)), QSettings::IniFormat);
     return settings.value(keyPath(section, key), QString()).toString().toStdString();
 }
 
 void FileSettingsStore::SaveSetting(const std::string& application, const std::string& section,
-                                    const std::string& key, const std::string& value)
-{
+                                    const std::string& key, const std::string& value) {
     // The folder is private first, so the clear-text password is never readable
     // by others, not even for the moment between writing and chmod.
     const QString folder = configFolder(application);

@@ -11,8 +11,7 @@ namespace {
 constexpr uint32_t kNullMarker = 0xFFFFFFFFu;
 constexpr size_t kFileChunk = 1u << 20;
 
-[[noreturn]] void throwFileError()
-{
+[[noreturn]] void throwFileError() {
     throw DatabaseError(0, "HY000", "The temporary file that holds the table's rows failed.");
 }
 
@@ -20,45 +19,37 @@ constexpr size_t kFileChunk = 1u << 20;
 
 Snapshot::Snapshot(std::vector<FieldInfo> fields, size_t memoryLimit)
     : mFields(std::move(fields))
-    , mMemoryLimit(memoryLimit)
-{
-}
+    , mMemoryLimit(memoryLimit) {}
 
-Snapshot::~Snapshot()
-{
+Snapshot::~Snapshot() {
     if (mFile)
         std::fclose(mFile); // an unnamed temporary file goes with its handle
 }
 
-void Snapshot::appendLength(uint32_t length)
-{
+void Snapshot::appendLength(uint32_t length) {
     char bytes[sizeof length];
     std::memcpy(bytes, &length, sizeof length);
     mBuffer.append(bytes, sizeof length);
 }
 
-void Snapshot::appendValue(std::string_view text)
-{
+void Snapshot::appendValue(std::string_view text) {
     appendLength(static_cast<uint32_t>(text.size()));
     mBuffer.append(text);
     spillIfNeeded();
 }
 
-void Snapshot::appendNull()
-{
+void Snapshot::appendNull() {
     appendLength(kNullMarker);
 }
 
-void Snapshot::appendValue(const FieldValue& value)
-{
+void Snapshot::appendValue(const FieldValue& value) {
     if (value)
         appendValue(std::string_view(*value));
     else
         appendNull();
 }
 
-void Snapshot::spillIfNeeded()
-{
+void Snapshot::spillIfNeeded() {
     if (!mFile && mBuffer.size() <= mMemoryLimit)
         return;
     if (mFile && mBuffer.size() < kFileChunk)
@@ -71,8 +62,7 @@ void Snapshot::spillIfNeeded()
     mBuffer.shrink_to_fit();
 }
 
-bool Snapshot::fillReadBuffer(size_t needed)
-{
+bool Snapshot::fillReadBuffer(size_t needed) {
     if (mBuffer.size() - mReadPos >= needed)
         return true;
     if (!mFile)
@@ -87,8 +77,7 @@ bool Snapshot::fillReadBuffer(size_t needed)
     return mBuffer.size() >= needed;
 }
 
-bool Snapshot::readBytes(char* into, size_t count)
-{
+bool Snapshot::readBytes(char* into, size_t count) {
     if (!fillReadBuffer(count))
         return false;
     std::memcpy(into, mBuffer.data() + mReadPos, count);
@@ -96,8 +85,7 @@ bool Snapshot::readBytes(char* into, size_t count)
     return true;
 }
 
-bool Snapshot::readRow(std::vector<FieldValue>& row)
-{
+bool Snapshot::readRow(std::vector<FieldValue>& row) {
     if (!mReading) {
         mReading = true;
         if (mFile) {
@@ -127,51 +115,46 @@ bool Snapshot::readRow(std::vector<FieldValue>& row)
 }
 
 SnapshotRecordset::SnapshotRecordset(std::unique_ptr<Snapshot> snapshot)
-    : mSnapshot(std::move(snapshot))
-{
+    : mSnapshot(std::move(snapshot)) {
     mEof = !mSnapshot->readRow(mRow);
 }
 
-void SnapshotRecordset::checkOpen() const
-{
+void SnapshotRecordset::checkOpen() const {
     if (!mSnapshot)
         throw std::logic_error("The recordset is closed.");
 }
 
-void SnapshotRecordset::moveNext()
-{
+void SnapshotRecordset::moveNext() {
     checkOpen();
     if (mEof)
-        throw DatabaseError(3021, "", "Either BOF or EOF is True, or the current record has been "
-                                      "deleted.");
+        throw DatabaseError(3021, "",
+                            "Either BOF or EOF is True, or the current record has been "
+                            "deleted.");
     mEof = !mSnapshot->readRow(mRow);
 }
 
-void SnapshotRecordset::close()
-{
+void SnapshotRecordset::close() {
     mSnapshot.reset();
     mRow.clear();
     mEof = true;
 }
 
-int SnapshotRecordset::fieldCount() const
-{
+int SnapshotRecordset::fieldCount() const {
     checkOpen();
     return static_cast<int>(mSnapshot->fields().size());
 }
 
-const FieldInfo& SnapshotRecordset::fieldInfo(int index) const
-{
+const FieldInfo& SnapshotRecordset::fieldInfo(int index) const {
     checkOpen();
     return mSnapshot->fields().at(static_cast<size_t>(index));
 }
 
-const FieldValue& SnapshotRecordset::value(int index) const
-{
+const FieldValue& SnapshotRecordset::value(int index) const {
     checkOpen();
     if (mEof)
-        throw DatabaseError(3021, "", "Either BOF or EOF is True, or the current record has been "
-                                      "deleted.");
+        throw DatabaseError(3021, "",
+                            "Either BOF or EOF is True, or the current record has been "
+                            "deleted.");
     return mRow.at(static_cast<size_t>(index));
 }
 

@@ -5,8 +5,7 @@
 
 namespace tallowmere {
 
-bool CanConnectSqlAnywhere(ConnectionFactory& connections, const ConnectionFields& fields)
-{
+bool CanConnectSqlAnywhere(ConnectionFactory& connections, const ConnectionFields& fields) {
     try {
         auto connection = connections.create();
         connection->setProvider(kSqlAnywhereProvider);
@@ -17,8 +16,7 @@ bool CanConnectSqlAnywhere(ConnectionFactory& connections, const ConnectionField
     }
 }
 
-bool IsListedSqlAnywhereTable(const std::string& tableName, const std::string& tableType)
-{
+bool IsListedSqlAnywhereTable(const std::string& tableName, const std::string& tableType) {
     if (tableType != "TABLE")
         return false;
     std::string upper = tableName;
@@ -28,8 +26,7 @@ bool IsListedSqlAnywhereTable(const std::string& tableName, const std::string& t
 }
 
 void LoadSqlAnywhereTables(TableList& list, ConnectionFactory& connections,
-                           const ConnectionFields& fields, EventPump& events)
-{
+                           const ConnectionFields& fields, EventPump& events) {
     auto connection = connections.create();
     connection->setProvider(kSqlAnywhereProvider);
     connection->open(SqlAnywhereConnectionString(fields.current()));

@@ -6,21 +6,18 @@
 
 namespace tallowmere {
 
-int TableList::selectedCount() const
-{
+int TableList::selectedCount() const {
     int selected = 0;
     for (int i = 0; i < count(); ++i)
         selected += isSelected(i) ? 1 : 0;
     return selected;
 }
 
-bool tableNameLess(const std::string& a, const std::string& b)
-{
+bool tableNameLess(const std::string& a, const std::string& b) {
     return QString::fromUtf8(a) < QString::fromUtf8(b);
 }
 
-int sortedInsertPosition(const TableList& list, const std::string& text)
-{
+int sortedInsertPosition(const TableList& list, const std::string& text) {
     int low = 0;
     int high = list.count();
     while (low < high) {
@@ -33,38 +30,32 @@ int sortedInsertPosition(const TableList& list, const std::string& text)
     return low;
 }
 
-std::string PlainTableList::text(int index) const
-{
+std::string PlainTableList::text(int index) const {
     return mEntries.at(static_cast<size_t>(index)).text;
 }
 
-bool PlainTableList::isSelected(int index) const
-{
+bool PlainTableList::isSelected(int index) const {
     return mEntries.at(static_cast<size_t>(index)).selected;
 }
 
-void PlainTableList::setSelected(int index, bool selected)
-{
+void PlainTableList::setSelected(int index, bool selected) {
     mEntries.at(static_cast<size_t>(index)).selected = selected;
 }
 
-void PlainTableList::setCurrentIndex(int index)
-{
+void PlainTableList::setCurrentIndex(int index) {
     if (index < -1 || index >= count())
         throw std::out_of_range("List index out of range.");
     mCurrent = index;
 }
 
-void PlainTableList::addItem(const std::string& text)
-{
+void PlainTableList::addItem(const std::string& text) {
     const int position = sortedInsertPosition(*this, text);
     mEntries.insert(mEntries.begin() + position, Entry{text, false});
     if (mCurrent >= position)
         ++mCurrent;
 }
 
-void PlainTableList::removeItem(int index)
-{
+void PlainTableList::removeItem(int index) {
     if (index < 0 || index >= count())
         throw std::out_of_range("List index out of range.");
     mEntries.erase(mEntries.begin() + index);
@@ -74,14 +65,12 @@ void PlainTableList::removeItem(int index)
         --mCurrent;
 }
 
-void PlainTableList::clear()
-{
+void PlainTableList::clear() {
     mEntries.clear();
     mCurrent = -1;
 }
 
-std::vector<std::string> PlainTableList::texts() const
-{
+std::vector<std::string> PlainTableList::texts() const {
     std::vector<std::string> result;
     for (const Entry& entry : mEntries)
         result.push_back(entry.text);

@@ -6,8 +6,7 @@ namespace {
 constexpr char32_t kReplacement = 0xFFFD;
 
 // Decodes one code point at text[i], advancing i; malformed input gives U+FFFD.
-char32_t decodeUtf8(std::string_view text, size_t& i)
-{
+char32_t decodeUtf8(std::string_view text, size_t& i) {
     const auto lead = static_cast<unsigned char>(text[i++]);
     if (lead < 0x80)
         return lead;
@@ -26,8 +25,7 @@ char32_t decodeUtf8(std::string_view text, size_t& i)
     return code;
 }
 
-void appendUtf8(char32_t code, std::string& out)
-{
+void appendUtf8(char32_t code, std::string& out) {
     if (code < 0x80) {
         out += static_cast<char>(code);
     } else if (code < 0x800) {
@@ -47,8 +45,7 @@ void appendUtf8(char32_t code, std::string& out)
 
 } // namespace
 
-std::u16string utf8ToUtf16(std::string_view text)
-{
+std::u16string utf8ToUtf16(std::string_view text) {
     std::u16string out;
     out.reserve(text.size());
     for (size_t i = 0; i < text.size();) {
@@ -63,8 +60,7 @@ std::u16string utf8ToUtf16(std::string_view text)
     return out;
 }
 
-void appendUtf16AsUtf8(std::u16string_view text, std::string& out)
-{
+void appendUtf16AsUtf8(std::u16string_view text, std::string& out) {
     for (size_t i = 0; i < text.size(); ++i) {
         char32_t code = text[i];
         if (code >= 0xD800 && code <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
@@ -78,8 +74,7 @@ void appendUtf16AsUtf8(std::u16string_view text, std::string& out)
     }
 }
 
-std::string utf16ToUtf8(std::u16string_view text)
-{
+std::string utf16ToUtf8(std::u16string_view text) {
     std::string out;
     out.reserve(text.size());
     appendUtf16AsUtf8(text, out);

@@ -4,13 +4,11 @@
 
 namespace tallowmere {
 
-std::string DropTableStatement(const std::string& tableName)
-{
+std::string DropTableStatement(const std::string& tableName) {
     return "DROP TABLE " + QuoteIdentifier(tableName);
 }
 
-void DeleteTables(const OperationContext& context, bool oracleSide)
-{
+void DeleteTables(const OperationContext& context, bool oracleSide) {
     context.pointer.setPointer(PointerSetting::Busy);
     // Opened before the selection is looked at, so a wrong login shows first.
     auto connection = openConnection(context, oracleSide, CursorLocation::Unspecified, true);

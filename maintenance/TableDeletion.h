@@ -8,12 +8,10 @@ namespace tallowmere {
 // The walk stops at the first statement the database refuses.
 void DeleteTables(const OperationContext& context, bool oracleSide);
 
-inline void DeleteSqlAnywhereTables(const OperationContext& context)
-{
+inline void DeleteSqlAnywhereTables(const OperationContext& context) {
     DeleteTables(context, false);
 }
-inline void DeleteOracleTables(const OperationContext& context)
-{
+inline void DeleteOracleTables(const OperationContext& context) {
     DeleteTables(context, true);
 }
 

@@ -5,15 +5,13 @@
 namespace tallowmere {
 
 std::string RenameStatement(bool oracleSide, const std::string& oldName,
-                            const std::string& newName)
-{
+                            const std::string& newName) {
     if (oracleSide)
         return "RENAME " + QuoteIdentifier(oldName) + " TO " + QuoteIdentifier(newName);
     return "ALTER TABLE " + QuoteIdentifier(oldName) + " RENAME " + QuoteIdentifier(newName) + ";";
 }
 
-void RenameTable(const OperationContext& context, bool oracleSide)
-{
+void RenameTable(const OperationContext& context, bool oracleSide) {
     context.pointer.setPointer(PointerSetting::Busy);
     // Opened before the selection is looked at, so a wrong login shows first.
     auto connection = openConnection(context, oracleSide, CursorLocation::Unspecified, true);

@@ -7,12 +7,10 @@ namespace tallowmere {
 
 void RenameTable(const OperationContext& context, bool oracleSide);
 
-inline void RenameSqlAnywhereTable(const OperationContext& context)
-{
+inline void RenameSqlAnywhereTable(const OperationContext& context) {
     RenameTable(context, false);
 }
-inline void RenameOracleTable(const OperationContext& context)
-{
+inline void RenameOracleTable(const OperationContext& context) {
     RenameTable(context, true);
 }
 

@@ -9,25 +9,50 @@ namespace tallowmere {
 namespace {
 
 constexpr std::array<std::pair<int16_t, const char*>, 39> kTypeNames{{
-    {0, "adEmpty"},          {2, "adSmallInt"},        {3, "adInteger"},
-    {4, "adSingle"},         {5, "adDouble"},          {6, "adCurrency"},
-    {7, "adDate"},           {8, "adBSTR"},            {9, "adIDispatch"},
-    {10, "adError"},         {11, "adBoolean"},        {12, "adVariant"},
-    {13, "adIUnknown"},      {14, "adDecimal"},        {16, "adTinyInt"},
-    {17, "adUnsignedTinyInt"}, {18, "adUnsignedSmallInt"}, {19, "adUnsignedInt"},
-    {20, "adBigInt"},        {21, "adUnsignedBigInt"}, {64, "adFileTime"},
-    {72, "adGUID"},          {128, "adBinary"},        {129, "adChar"},
-    {130, "adWChar"},        {131, "adNumeric"},       {132, "adUserDefined"},
-    {133, "adDBDate"},       {134, "adDBTime"},        {135, "adDBTimeStamp"},
-    {136, "adChapter"},      {138, "adPropVariant"},   {139, "adVarNumeric"},
-    {200, "adVarChar"},      {201, "adLongVarChar"},   {202, "adVarWChar"},
-    {203, "adLongVarWChar"}, {204, "adVarBinary"},     {205, "adLongVarBinary"},
+    {0, "adEmpty"},
+    {2, "adSmallInt"},
+    {3, "adInteger"},
+    {4, "adSingle"},
+    {5, "adDouble"},
+    {6, "adCurrency"},
+    {7, "adDate"},
+    {8, "adBSTR"},
+    {9, "adIDispatch"},
+    {10, "adError"},
+    {11, "adBoolean"},
+    {12, "adVariant"},
+    {13, "adIUnknown"},
+    {14, "adDecimal"},
+    {16, "adTinyInt"},
+    {17, "adUnsignedTinyInt"},
+    {18, "adUnsignedSmallInt"},
+    {19, "adUnsignedInt"},
+    {20, "adBigInt"},
+    {21, "adUnsignedBigInt"},
+    {64, "adFileTime"},
+    {72, "adGUID"},
+    {128, "adBinary"},
+    {129, "adChar"},
+    {130, "adWChar"},
+    {131, "adNumeric"},
+    {132, "adUserDefined"},
+    {133, "adDBDate"},
+    {134, "adDBTime"},
+    {135, "adDBTimeStamp"},
+    {136, "adChapter"},
+    {138, "adPropVariant"},
+    {139, "adVarNumeric"},
+    {200, "adVarChar"},
+    {201, "adLongVarChar"},
+    {202, "adVarWChar"},
+    {203, "adLongVarWChar"},
+    {204, "adVarBinary"},
+    {205, "adLongVarBinary"},
 }};
 
 enum class ClauseKind { LongBinary, Text, Numeric };
 
-ClauseKind clauseKind(const std::string& typeName)
-{
+ClauseKind clauseKind(const std::string& typeName) {
     std::string lower = typeName;
     std::transform(lower.begin(), lower.end(), lower.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
@@ -45,8 +70,7 @@ ClauseKind clauseKind(const std::string& typeName)
 
 } // namespace
 
-std::string DataTypeName(int16_t code)
-{
+std::string DataTypeName(int16_t code) {
     for (const auto& [typeCode, name] : kTypeNames) {
         if (typeCode == code)
             return name;
@@ -54,34 +78,36 @@ std::string DataTypeName(int16_t code)
     return {};
 }
 
-std::string ColumnClauseForOracle(const std::string& typeName)
-{
+std::string ColumnClauseForOracle(const std::string& typeName) {
     switch (clauseKind(typeName)) {
-    case ClauseKind::LongBinary: return " BLOB,";
-    case ClauseKind::Numeric: return " NUMERIC,";
-    case ClauseKind::Text: break;
+    case ClauseKind::LongBinary:
+        return " BLOB,";
+    case ClauseKind::Numeric:
+        return " NUMERIC,";
+    case ClauseKind::Text:
+        break;
     }
     return " VARCHAR(2000),";
 }
 
-std::string ColumnClauseForSqlAnywhere(const std::string& typeName)
-{
+std::string ColumnClauseForSqlAnywhere(const std::string& typeName) {
     switch (clauseKind(typeName)) {
-    case ClauseKind::LongBinary: return " OLEOBJECT,";
-    case ClauseKind::Numeric: return " NUMERIC,";
-    case ClauseKind::Text: break;
+    case ClauseKind::LongBinary:
+        return " OLEOBJECT,";
+    case ClauseKind::Numeric:
+        return " NUMERIC,";
+    case ClauseKind::Text:
+        break;
     }
     return " TEXT,";
 }
 
-std::string ColumnClause(Side target, const std::string& typeName)
-{
+std::string ColumnClause(Side target, const std::string& typeName) {
     return target == Side::Oracle ? ColumnClauseForOracle(typeName)
                                   : ColumnClauseForSqlAnywhere(typeName);
 }
 
-std::string QuoteIdentifier(const std::string& name)
-{
+std::string QuoteIdentifier(const std::string& name) {
     std::string quoted = "\"";
     for (char c : name) {
         quoted += c;
@@ -93,8 +119,7 @@ std::string QuoteIdentifier(const std::string& name)
 }
 
 std::string CreateTableStatement(Side target, const std::string& tableName,
-                                 const std::vector<FieldInfo>& fields)
-{
+                                 const std::vector<FieldInfo>& fields) {
     std::string statement = "CREATE TABLE " + QuoteIdentifier(tableName) + "(";
     for (const FieldInfo& field : fields) {
         statement += QuoteIdentifier(field.name);

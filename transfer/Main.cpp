@@ -4,13 +4,11 @@
 
 namespace tallowmere {
 
-bool equalsNoCase(const std::string& a, const std::string& b)
-{
+bool equalsNoCase(const std::string& a, const std::string& b) {
     return a == b || QString::fromUtf8(a).toLower() == QString::fromUtf8(b).toLower();
 }
 
-bool ListHasItem(const TableList& list, const std::string& name)
-{
+bool ListHasItem(const TableList& list, const std::string& name) {
     for (int i = 0; i < list.count(); ++i) {
         if (list.text(i) == name)
             return true;
@@ -18,8 +16,7 @@ bool ListHasItem(const TableList& list, const std::string& name)
     return false;
 }
 
-bool ListHasItemNoCase(const TableList& list, const std::string& name)
-{
+bool ListHasItemNoCase(const TableList& list, const std::string& name) {
     for (int i = 0; i < list.count(); ++i) {
         if (equalsNoCase(list.text(i), name))
             return true;
@@ -27,8 +24,7 @@ bool ListHasItemNoCase(const TableList& list, const std::string& name)
     return false;
 }
 
-void RemoveListItem(TableList& list, const std::string& name)
-{
+void RemoveListItem(TableList& list, const std::string& name) {
     // Downwards, so a removal never moves an entry that is still to be seen.
     for (int i = list.count() - 1; i >= 0; --i) {
         if (list.text(i) == name)
@@ -36,8 +32,7 @@ void RemoveListItem(TableList& list, const std::string& name)
     }
 }
 
-std::string IfNull(const FieldValue& value, const std::string& replacement)
-{
+std::string IfNull(const FieldValue& value, const std::string& replacement) {
     return value ? *value : replacement;
 }
 

@@ -5,8 +5,7 @@
 namespace tallowmere {
 
 std::unique_ptr<Connection> openConnection(const OperationContext& context, bool oracleSide,
-                                           CursorLocation location, bool setProvider)
-{
+                                           CursorLocation location, bool setProvider) {
     auto connection = context.connections.create();
     if (setProvider && !oracleSide)
         connection->setProvider(kSqlAnywhereProvider);
@@ -18,15 +17,13 @@ std::unique_ptr<Connection> openConnection(const OperationContext& context, bool
     return connection;
 }
 
-std::string failureMessage(const std::exception& error)
-{
+std::string failureMessage(const std::exception& error) {
     if (const auto* database = dynamic_cast<const DatabaseError*>(&error))
         return "Error " + std::to_string(database->native()) + "\n\n" + database->description();
     return "Error 0\n\n" + std::string(error.what());
 }
 
-bool runGuarded(const OperationContext& context, const std::function<void()>& operation)
-{
+bool runGuarded(const OperationContext& context, const std::function<void()>& operation) {
     try {
         operation();
         return true;

@@ -1,10 +1,8 @@
 #include "RowStatement.h"
 
-
 namespace tallowmere {
 
-void appendLiteral(std::string& statement, std::string_view value, Side target)
-{
+void appendLiteral(std::string& statement, std::string_view value, Side target) {
     statement += '\'';
     for (char c : value) {
         statement += c;
@@ -15,8 +13,7 @@ void appendLiteral(std::string& statement, std::string_view value, Side target)
 }
 
 std::string RowStatement(Side target, const std::string& tableName, const Recordset& row,
-                         EventPump& events)
-{
+                         EventPump& events) {
     std::string statement = "INSERT INTO " + QuoteIdentifier(tableName) + " VALUES(";
     const int fields = row.fieldCount();
     for (int i = 0; i < fields; ++i) {

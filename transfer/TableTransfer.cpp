@@ -13,9 +13,9 @@ const TransferDirection kToSqlAnywhere{Side::SqlAnywhere,
                                        false,
                                        true};
 
-const TransferDirection kToOracle{Side::Oracle,  "Please select a table", false,
-                                  CursorType::Static, LockType::Optimistic, true,
-                                  false};
+const TransferDirection kToOracle{
+    Side::Oracle, "Please select a table", false, CursorType::Static, LockType::Optimistic, true,
+    false};
 
 namespace {
 
@@ -29,8 +29,7 @@ struct Transfer {
 
     // The target list's entry to replace, in the target's own letter case.
     // An entry equal to the name wins over ones that differ only in case.
-    std::string conflictingEntry(const std::string& name) const
-    {
+    std::string conflictingEntry(const std::string& name) const {
         const bool conflict = direction.caseBlindConflictTest ? ListHasItemNoCase(target, name)
                                                               : ListHasItem(target, name);
         if (!conflict)
@@ -46,8 +45,7 @@ struct Transfer {
     }
 
     // Asks before replacing a table; false when the user keeps the old one.
-    bool makeRoomFor(const std::string& name)
-    {
+    bool makeRoomFor(const std::string& name) {
         const std::string existing = conflictingEntry(name);
         if (existing.empty())
             return true;
@@ -59,11 +57,10 @@ struct Transfer {
         return true;
     }
 
-    void copyTable(const std::string& name)
-    {
-        auto rows = sourceConnection.openRecordset("SELECT * FROM " + QuoteIdentifier(name),
-                                                   direction.sourceCursorType,
-                                                   direction.sourceLockType);
+    void copyTable(const std::string& name) {
+        auto rows =
+            sourceConnection.openRecordset("SELECT * FROM " + QuoteIdentifier(name),
+                                           direction.sourceCursorType, direction.sourceLockType);
         std::vector<FieldInfo> fields;
         for (int i = 0; i < rows->fieldCount(); ++i) {
             context.events.yield();
@@ -83,8 +80,7 @@ struct Transfer {
         target.addItem(name);
     }
 
-    void run()
-    {
+    void run() {
         for (int i = source.count() - 1; i >= 0; --i) {
             if (direction.yieldPerSourceEntry)
                 context.events.yield();
@@ -99,8 +95,7 @@ struct Transfer {
 
 } // namespace
 
-void SendTables(const OperationContext& context, const TransferDirection& direction)
-{
+void SendTables(const OperationContext& context, const TransferDirection& direction) {
     const bool toOracle = direction.target == Side::Oracle;
     TableList& source = context.list(!toOracle);
     if (source.currentIndex() == -1) {

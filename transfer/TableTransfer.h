@@ -24,12 +24,10 @@ extern const TransferDirection kToOracle;      // "Send Table(s) to Oracle"
 // The whole operation, without failure handling of its own (see runGuarded).
 void SendTables(const OperationContext& context, const TransferDirection& direction);
 
-inline void SendTablesToSqlAnywhere(const OperationContext& context)
-{
+inline void SendTablesToSqlAnywhere(const OperationContext& context) {
     SendTables(context, kToSqlAnywhere);
 }
-inline void SendTablesToOracle(const OperationContext& context)
-{
+inline void SendTablesToOracle(const OperationContext& context) {
     SendTables(context, kToOracle);
 }
 

@@ -13,27 +13,23 @@ namespace {
 
 std::string gFolder;
 
-std::string env(const char* name)
-{
+std::string env(const char* name) {
     const char* value = std::getenv(name);
     return value ? value : "";
 }
 
-void writeFile(const std::string& path, const std::string& text)
-{
+void writeFile(const std::string& path, const std::string& text) {
     std::ofstream out(path);
     out << text;
     if (!out)
         throw std::runtime_error("Cannot write " + path);
 }
 
-std::string driverPath(const char* library)
-{
+std::string driverPath(const char* library) {
     return std::string("/usr/lib/x86_64-linux-gnu/odbc/") + library;
 }
 
-std::vector<std::vector<FieldValue>> readAll(Recordset& result)
-{
+std::vector<std::vector<FieldValue>> readAll(Recordset& result) {
     std::vector<std::vector<FieldValue>> rows;
     for (; !result.eof(); result.moveNext()) {
         std::vector<FieldValue> row;
@@ -44,27 +40,23 @@ std::vector<std::vector<FieldValue>> readAll(Recordset& result)
     return rows;
 }
 
-std::string sqliteConnectionString()
-{
+std::string sqliteConnectionString() {
     return std::string("DSN=") + kSqliteDataSource;
 }
 
-std::string postgresConnectionString(const std::string& user, const std::string& password)
-{
+std::string postgresConnectionString(const std::string& user, const std::string& password) {
     return "Driver={Microsoft ODBC for Oracle};Server=" + OracleAccount::server() + ";Uid=" + user +
            ";Pwd=" + password + ";";
 }
 
-void execOn(const std::string& connectionString, const std::string& sql)
-{
+void execOn(const std::string& connectionString, const std::string& sql) {
     OdbcConnection connection;
     connection.open(connectionString);
     connection.execute(sql);
 }
 
 std::vector<std::vector<FieldValue>> queryOn(const std::string& connectionString,
-                                             const std::string& sql)
-{
+                                             const std::string& sql) {
     OdbcConnection connection;
     connection.open(connectionString);
     return readAll(*connection.openRecordset(sql));
@@ -72,17 +64,19 @@ std::vector<std::vector<FieldValue>> queryOn(const std::string& connectionString
 
 } // namespace
 
-void installPrivateEnvironment()
-{
+void installPrivateEnvironment() {
     char pattern[] = "/tmp/tallowmere-test.XXXXXX";
     if (!mkdtemp(pattern))
         throw std::runtime_error("Cannot create a temporary folder.");
     gFolder = pattern;
     const std::string so = driverPath("libsqlite3odbc.so");
-    writeFile(gFolder + "/odbcinst.ini",
-              "[SQLite3]\nDriver=" + so + "\n\n"
-              "[Microsoft ODBC for Oracle]\nDriver=" + driverPath("psqlodbcw.so") + "\n\n"
-              "[Missing Driver]\nDriver=" + gFolder + "/no-such-driver.so\n");
+    writeFile(gFolder + "/odbcinst.ini", "[SQLite3]\nDriver=" + so +
+                                             "\n\n"
+                                             "[Microsoft ODBC for Oracle]\nDriver=" +
+                                             driverPath("psqlodbcw.so") +
+                                             "\n\n"
+                                             "[Missing Driver]\nDriver=" +
+                                             gFolder + "/no-such-driver.so\n");
     writeFile(gFolder + "/odbc.ini",
               std::string("[") + kSqliteDataSource + "]\nDriver=SQLite3\nDatabase=" + gFolder +
                   "/sqlanywhere.db\n\n[" + kBrokenDriverDataSource +
@@ -94,46 +88,38 @@ void installPrivateEnvironment()
     std::atexit([] { std::filesystem::remove_all(gFolder); });
 }
 
-const std::string& privateFolder()
-{
+const std::string& privateFolder() {
     return gFolder;
 }
 
 SqliteDatabase::SqliteDatabase()
-    : mPath(gFolder + "/sqlanywhere.db")
-{
+    : mPath(gFolder + "/sqlanywhere.db") {
     std::filesystem::remove(mPath);
 }
 
-void SqliteDatabase::exec(const std::string& sql) const
-{
+void SqliteDatabase::exec(const std::string& sql) const {
     execOn(sqliteConnectionString(), sql);
 }
 
-std::vector<std::vector<FieldValue>> SqliteDatabase::query(const std::string& sql) const
-{
+std::vector<std::vector<FieldValue>> SqliteDatabase::query(const std::string& sql) const {
     return queryOn(sqliteConnectionString(), sql);
 }
 
-bool postgresAvailable()
-{
+bool postgresAvailable() {
     return !env("TALLOWMERE_PG_PORT").empty();
 }
 
-std::string OracleAccount::server()
-{
+std::string OracleAccount::server() {
     return env("TALLOWMERE_PG_HOST") + ";Port=" + env("TALLOWMERE_PG_PORT") +
            ";Database=" + env("TALLOWMERE_PG_DATABASE");
 }
 
-void postgresAdminExec(const std::string& sql)
-{
+void postgresAdminExec(const std::string& sql) {
     execOn(postgresConnectionString(env("TALLOWMERE_PG_ADMIN"), env("TALLOWMERE_PG_PASSWORD")),
            sql);
 }
 
-OracleAccount::OracleAccount()
-{
+OracleAccount::OracleAccount() {
     static int serial = 0;
     mUser = "scott_" + std::to_string(getpid()) + "_" + std::to_string(++serial);
     mPassword = "tiger-" + std::to_string(serial);
@@ -141,8 +127,7 @@ OracleAccount::OracleAccount()
     postgresAdminExec("CREATE SCHEMA " + mUser + " AUTHORIZATION " + mUser);
 }
 
-OracleAccount::~OracleAccount()
-{
+OracleAccount::~OracleAccount() {
     try {
         postgresAdminExec("DROP SCHEMA " + mUser + " CASCADE");
         postgresAdminExec("DROP ROLE " + mUser);
@@ -151,23 +136,19 @@ OracleAccount::~OracleAccount()
     }
 }
 
-void OracleAccount::exec(const std::string& sql) const
-{
+void OracleAccount::exec(const std::string& sql) const {
     execOn(postgresConnectionString(mUser, mPassword), sql);
 }
 
-std::vector<std::vector<FieldValue>> OracleAccount::query(const std::string& sql) const
-{
+std::vector<std::vector<FieldValue>> OracleAccount::query(const std::string& sql) const {
     return queryOn(postgresConnectionString(mUser, mPassword), sql);
 }
 
-ConnectionSettings workingSettings(const OracleAccount& oracle)
-{
+ConnectionSettings workingSettings(const OracleAccount& oracle) {
     return {OracleAccount::server(), oracle.user(), oracle.password(), kSqliteDataSource};
 }
 
-ConnectionSettings sqlAnywhereOnlySettings()
-{
+ConnectionSettings sqlAnywhereOnlySettings() {
     return {"", "", "", kSqliteDataSource};
 }
 

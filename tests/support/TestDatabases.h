@@ -40,8 +40,8 @@ bool postgresAvailable();
     do {                                                                                           \
         if (!::tallowmere::testing::postgresAvailable()) {                                         \
             if (std::getenv("CI"))                                                                 \
-                FAIL() << "The test PostgreSQL server is not running.";                           \
-            GTEST_SKIP() << "The test PostgreSQL server is not running (see scripts/test).";      \
+                FAIL() << "The test PostgreSQL server is not running.";                            \
+            GTEST_SKIP() << "The test PostgreSQL server is not running (see scripts/test).";       \
         }                                                                                          \
     } while (false)
 

@@ -6,8 +6,7 @@
 
 #include <gtest/gtest.h>
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     tallowmere::testing::installPrivateEnvironment();
     QCoreApplication application(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);

@@ -1,0 +1,169 @@
+#include "OdbcText.h"
+
+#include "Snapshot.h"
+#include "Utf16.h"
+
+#include <sqlucode.h>
+
+#include <dlfcn.h>
+#include <link.h>
+
+namespace tallowmere {
+namespace {
+
+// Drivers slow down sharply when asked with a large buffer for every value.
+constexpr size_t kChunk = 4096;
+
+bool truncated(SQLRETURN rc, SQLLEN indicator, size_t room) {
+    return rc == SQL_SUCCESS_WITH_INFO && (indicator == SQL_NO_TOTAL || size_t(indicator) > room);
+}
+
+// Calls get(buffer, size, indicator) until the value is whole; append(bytes,
+// count) receives each piece. Returns false for a null value.
+template <typename Get, typename Append>
+bool readPieces(const OdbcHandle& statement, size_t room, size_t unit, Get get, Append append) {
+    for (;;) {
+        SQLLEN indicator = 0;
+        const SQLRETURN rc = get(&indicator);
+        if (rc == SQL_NO_DATA)
+            return true;
+        check(rc, statement);
+        if (indicator == SQL_NULL_DATA)
+            return false;
+        const bool more = truncated(rc, indicator, room);
+        append(more ? room / unit : size_t(indicator) / unit);
+        if (!more)
+            return true;
+    }
+}
+
+} // namespace
+
+bool driverTakesWideText(const OdbcHandle& connection) {
+    // The driver manager hands wide calls straight to a driver that has them;
+    // for one that has not, it narrows the text in a way that loses every
+    // character past Latin-1. So look at the driver library itself.
+    SQLCHAR name[512] = {};
+    SQLSMALLINT length = 0;
+    if (!SQL_SUCCEEDED(
+            SQLGetInfo(connection.get(), SQL_DRIVER_NAME, name, SQLSMALLINT(sizeof name), &length)))
+        return true;
+    const std::string driver = reinterpret_cast<const char*>(name);
+    struct Search {
+        std::string driver;
+        std::string path;
+    } search{driver.substr(driver.rfind('/') + 1), {}};
+    dl_iterate_phdr(
+        [](dl_phdr_info* info, size_t, void* data) {
+            auto* search = static_cast<Search*>(data);
+            const std::string path = info->dlpi_name ? info->dlpi_name : "";
+            const std::string& name = search->driver;
+            if (path.size() >= name.size() &&
+                path.compare(path.size() - name.size(), name.size(), name) == 0) {
+                search->path = path;
+                return 1;
+            }
+            return 0;
+        },
+        &search);
+    if (search.path.empty())
+        return true;
+    void* library = dlopen(search.path.c_str(), RTLD_LAZY | RTLD_NOLOAD);
+    if (!library)
+        return true;
+    // The lookup also searches the driver's own dependencies, which may
+    // include the driver manager: only a definition inside the driver counts.
+    void* symbol = dlsym(library, "SQLExecDirectW");
+    Dl_info where{};
+    const bool wide =
+        symbol && dladdr(symbol, &where) && where.dli_fname && search.path == where.dli_fname;
+    dlclose(library);
+    return wide;
+}
+
+void execDirect(const OdbcHandle& statement, const std::string& text, bool noDataIsOk) {
+    SQLRETURN rc;
+    if (statement.narrow()) {
+        rc = SQLExecDirect(statement.get(),
+                           reinterpret_cast<SQLCHAR*>(const_cast<char*>(text.data())),
+                           SQLINTEGER(text.size()));
+    } else {
+        std::u16string wide = utf8ToUtf16(text);
+        rc = SQLExecDirectW(statement.get(), reinterpret_cast<SQLWCHAR*>(wide.data()),
+                            SQLINTEGER(wide.size()));
+    }
+    check(rc, statement, noDataIsOk);
+}
+
+std::string columnName(const OdbcHandle& statement, SQLUSMALLINT column, SQLSMALLINT& sqlType) {
+    SQLSMALLINT nameLength = 0, digits = 0, nullable = 0;
+    SQLULEN size = 0;
+    if (statement.narrow()) {
+        SQLCHAR name[1024] = {};
+        check(SQLDescribeCol(statement.get(), column, name, SQLSMALLINT(sizeof name), &nameLength,
+                             &sqlType, &size, &digits, &nullable),
+              statement);
+        return reinterpret_cast<const char*>(name);
+    }
+    SQLWCHAR name[512] = {};
+    check(SQLDescribeColW(statement.get(), column, name, SQLSMALLINT(std::size(name)), &nameLength,
+                          &sqlType, &size, &digits, &nullable),
+          statement);
+    return utf16ToUtf8(reinterpret_cast<const char16_t*>(name));
+}
+
+void readTextValue(const OdbcHandle& statement, SQLUSMALLINT column, std::u16string& wideBuffer,
+                   std::string& text, Snapshot& snapshot) {
+    text.clear();
+    bool present;
+    if (statement.narrow()) {
+        char piece[kChunk + 1];
+        present = readPieces(
+            statement, kChunk, 1,
+            [&](SQLLEN* indicator) {
+                return SQLGetData(statement.get(), column, SQL_C_CHAR, piece, SQLLEN(sizeof piece),
+                                  indicator);
+            },
+            [&](size_t count) { text.append(piece, count); });
+    } else {
+        char16_t piece[kChunk / 2 + 1];
+        wideBuffer.clear();
+        present = readPieces(
+            statement, kChunk, sizeof(char16_t),
+            [&](SQLLEN* indicator) {
+                return SQLGetData(statement.get(), column, SQL_C_WCHAR, piece, SQLLEN(sizeof piece),
+                                  indicator);
+            },
+            [&](size_t count) { wideBuffer.append(piece, count); });
+        appendUtf16AsUtf8(wideBuffer, text);
+    }
+    if (present)
+        snapshot.appendValue(std::string_view(text));
+    else
+        snapshot.appendNull();
+}
+
+void readBinaryValue(const OdbcHandle& statement, SQLUSMALLINT column, std::string& hex,
+                     Snapshot& snapshot) {
+    static constexpr char digits[] = "0123456789ABCDEF";
+    unsigned char piece[kChunk];
+    hex.clear();
+    const bool present = readPieces(
+        statement, kChunk, 1,
+        [&](SQLLEN* indicator) {
+            return SQLGetData(statement.get(), column, SQL_C_BINARY, piece, SQLLEN(sizeof piece),
+                              indicator);
+        },
+        [&](size_t count) {
+            for (size_t i = 0; i < count; ++i) {
+                hex += digits[piece[i] >> 4];
+                hex += digits[piece[i] & 0x0F];
+            }
+        });
+    if (present)
+        snapshot.appendValue(std::string_view(hex));
+    else
+        snapshot.appendNull();
+}
+
+} // namespace tallowmere

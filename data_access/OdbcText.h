@@ -1,0 +1,26 @@
+// Text across the ODBC calls: the wide calls for drivers that take UTF-16,
+// the narrow calls with UTF-8 for drivers that take only bytes. Private to
+// the data-access layer.
+#pragma once
+
+#include "OdbcHandle.h"
+
+#include <string>
+
+namespace tallowmere {
+
+class Snapshot;
+
+// True when the connected driver has the wide calls of its own.
+bool driverTakesWideText(const OdbcHandle& connection);
+
+void execDirect(const OdbcHandle& statement, const std::string& text, bool noDataIsOk);
+std::string columnName(const OdbcHandle& statement, SQLUSMALLINT column, SQLSMALLINT& sqlType);
+// Reads one value whole, in modest pieces, into the snapshot (text or null).
+void readTextValue(const OdbcHandle& statement, SQLUSMALLINT column, std::u16string& wideBuffer,
+                   std::string& text, Snapshot& snapshot);
+// Reads one binary value whole as hexadecimal digits.
+void readBinaryValue(const OdbcHandle& statement, SQLUSMALLINT column, std::string& hex,
+                     Snapshot& snapshot);
+
+} // namespace tallowmere
