@@ -1,1 +1,164 @@
+// Whole tables copied both ways between the real databases, read back from
+// the target and compared value by value.
+#include "OperationHarness.h"
 
+#include "data_access/Oracle.h"
+#include "data_access/Sybase.h"
+#include "transfer/TableTransfer.h"
+
+#include <gtest/gtest.h>
+
+using namespace tallowmere;
+using namespace tallowmere::testing;
+
+namespace {
+
+using Rows = std::vector<std::vector<FieldValue>>;
+using Names = std::vector<std::string>;
+
+const std::string kNonLatin = "\xd0\x9c\xd0\xbe\xd1\x81\xd0\xba\xd0\xb2\xd0\xb0 "
+                              "\xe6\x9d\xb1\xe4\xba\xac \xf0\x9f\x98\x80";
+
+std::string sqlLiteral(const std::string& text) {
+    std::string literal = "'";
+    for (char c : text)
+        literal += c == '\'' ? std::string("''") : std::string(1, c);
+    return literal + "'";
+}
+
+class TransferRoundTrip : public ::testing::Test {
+protected:
+    void SetUp() override {
+        TALLOWMERE_REQUIRE_POSTGRES();
+        oracle = std::make_unique<OracleAccount>();
+        harness = std::make_unique<Harness>(workingSettings(*oracle));
+    }
+    void loadLists() {
+        LoadSqlAnywhereTables(harness->sqlAnywhereList, harness->connections, harness->fields,
+                              harness->events);
+        LoadOracleTables(harness->oracleList, harness->connections, harness->fields,
+                         harness->events);
+    }
+
+    SqliteDatabase sqlAnywhere;
+    std::unique_ptr<OracleAccount> oracle;
+    std::unique_ptr<Harness> harness;
+};
+
+} // namespace
+
+TEST_F(TransferRoundTrip, OracleTableArrivesOnSqlAnywhereWithEveryValue) {
+    const std::string big(100 * 1024, 'x');
+    oracle->exec("CREATE TABLE \"EMP\"(id INTEGER, amount NUMERIC(10,2), ratio DOUBLE PRECISION, "
+                 "name TEXT, born DATE, seen TIMESTAMP, flag BOOLEAN, data BYTEA)");
+    oracle->exec("INSERT INTO \"EMP\" VALUES(1, 3.25, 0.5, " +
+                 sqlLiteral("O'Brien\nline " + kNonLatin) +
+                 ", '2024-02-29', '2024-02-29 13:14:15', true, '\\x00ff10')");
+    oracle->exec("INSERT INTO \"EMP\" VALUES(2, NULL, NULL, '', NULL, NULL, false, NULL)");
+    oracle->exec("INSERT INTO \"EMP\" VALUES(3, -7, 1e-3, '" + big + "', NULL, NULL, NULL, NULL)");
+    loadLists();
+    harness->select(harness->oracleList, "EMP");
+
+    harness->run(SendTablesToSqlAnywhere);
+
+    EXPECT_TRUE(harness->prompts.shown.empty()) << harness->prompts.shown.front();
+    EXPECT_EQ(harness->sqlAnywhereList.texts(), Names{"EMP"});
+    const Rows rows = sqlAnywhere.query(
+        "SELECT id, amount, ratio, name, born, seen, flag, data FROM \"EMP\" ORDER BY id");
+    ASSERT_EQ(rows.size(), 3u);
+    const Rows expected{
+        {"1", "3.25", "0.5", "O'Brien\nline " + kNonLatin, "2024-02-29", "2024-02-29 13:14:15", "1",
+         "00FF10"},
+        {"2", std::nullopt, std::nullopt, std::nullopt, std::nullopt, std::nullopt, "0",
+         std::nullopt},
+        {"3", "-7", "0.001", big, std::nullopt, std::nullopt, std::nullopt, std::nullopt}};
+    EXPECT_EQ(rows, expected);
+    EXPECT_EQ(harness->progress.values.back(), 0.0f);
+    EXPECT_EQ(harness->pointer.pointer(), PointerSetting::Default);
+}
+
+TEST_F(TransferRoundTrip, SqlAnywhereTableArrivesOnOracleWithEveryValue) {
+    const std::string path = "C:\\new\\table.txt";
+    sqlAnywhere.exec("CREATE TABLE \"Hire Date\"(id INTEGER, ratio REAL, name TEXT, "
+                     "born DATE, seen TIMESTAMP, flag BIT, data BLOB)");
+    sqlAnywhere.exec("INSERT INTO \"Hire Date\" VALUES(1, 0.5, " +
+                     sqlLiteral("O'Brien " + path + "\n" + kNonLatin) +
+                     ", '2024-02-29', '2024-02-29 13:14:15', 1, x'00ff10')");
+    sqlAnywhere.exec("INSERT INTO \"Hire Date\" VALUES(2, NULL, '', NULL, NULL, 0, NULL)");
+    loadLists();
+    harness->select(harness->sqlAnywhereList, "Hire Date");
+
+    harness->run(SendTablesToOracle);
+
+    EXPECT_TRUE(harness->prompts.shown.empty()) << harness->prompts.shown.front();
+    EXPECT_EQ(harness->oracleList.texts(), Names{"Hire Date"});
+    // Backslashes travel to Oracle as they are; only quotes are doubled.
+    const Rows rows = oracle->query("SELECT * FROM \"Hire Date\" ORDER BY id");
+    const Rows expected{
+        {"1", "0.5", "O'Brien " + path + "\n" + kNonLatin, "2024-02-29", "2024-02-29 13:14:15", "1",
+         "00FF10"},
+        {"2", std::nullopt, std::nullopt, std::nullopt, std::nullopt, "0", std::nullopt}};
+    EXPECT_EQ(rows, expected);
+}
+
+TEST_F(TransferRoundTrip, OverwritingReplacesTheTableInTheTargetsLetterCase) {
+    sqlAnywhere.exec("CREATE TABLE emp(old TEXT)");
+    sqlAnywhere.exec("INSERT INTO emp VALUES('stale')");
+    oracle->exec("CREATE TABLE \"EMP\"(id INTEGER)");
+    oracle->exec("INSERT INTO \"EMP\" VALUES(7)");
+    loadLists();
+    harness->select(harness->oracleList, "EMP");
+    harness->prompts.yesNoAnswers = {true};
+
+    harness->run(SendTablesToSqlAnywhere);
+
+    EXPECT_EQ(harness->prompts.shown, Names{"Would you like to overwrite emp?"});
+    EXPECT_EQ(harness->sqlAnywhereList.texts(), Names{"EMP"});
+    EXPECT_EQ(sqlAnywhere.query("SELECT * FROM \"EMP\""), (Rows{{"7"}}));
+}
+
+TEST_F(TransferRoundTrip, ARowTheTargetRefusesStopsTheRunAndTheNextRunWorks) {
+    // Oracle's VARCHAR(2000) refuses the second row; the first stays.
+    sqlAnywhere.exec("CREATE TABLE wide(n INTEGER, v TEXT)");
+    sqlAnywhere.exec("INSERT INTO wide VALUES(1, 'short'), (2, '" + std::string(2001, 'y') +
+                     "'), (3, 'never')");
+    sqlAnywhere.exec("CREATE TABLE small(n INTEGER)");
+    sqlAnywhere.exec("INSERT INTO small VALUES(5)");
+    loadLists();
+    harness->select(harness->sqlAnywhereList, "wide");
+
+    harness->run(SendTablesToOracle);
+
+    ASSERT_EQ(harness->prompts.shown.size(), 1u);
+    EXPECT_EQ(harness->prompts.shown[0].rfind("Error ", 0), 0u);
+    EXPECT_NE(harness->prompts.shown[0].find("value too long"), std::string::npos)
+        << harness->prompts.shown[0];
+    EXPECT_EQ(harness->pointer.pointer(), PointerSetting::Default);
+    EXPECT_EQ(harness->progress.values.back(), 0.0f);
+    EXPECT_EQ(harness->oracleList.count(), 0);
+    EXPECT_EQ(oracle->query("SELECT n FROM wide"), (Rows{{"1"}}));
+
+    harness->sqlAnywhereList.setSelected(harness->sqlAnywhereList.currentIndex(), false);
+    harness->select(harness->sqlAnywhereList, "small");
+    harness->run(SendTablesToOracle);
+    EXPECT_EQ(harness->prompts.shown.size(), 1u);
+    EXPECT_EQ(harness->oracleList.texts(), Names{"small"});
+    EXPECT_EQ(oracle->query("SELECT n FROM small"), (Rows{{"5"}}));
+}
+
+TEST_F(TransferRoundTrip, AConnectionThatCannotOpenIsReportedAndChangesNothing) {
+    sqlAnywhere.exec("CREATE TABLE t(n INTEGER)");
+    loadLists();
+    harness->select(harness->sqlAnywhereList, "t");
+    ConnectionSettings wrong = workingSettings(*oracle);
+    wrong.oraclePassword = "wrong";
+    harness->fields.set(wrong);
+
+    harness->run(SendTablesToOracle);
+
+    ASSERT_EQ(harness->prompts.shown.size(), 1u);
+    EXPECT_NE(harness->prompts.shown[0].find("password authentication failed"), std::string::npos)
+        << harness->prompts.shown[0];
+    EXPECT_EQ(harness->pointer.pointer(), PointerSetting::Default);
+    EXPECT_EQ(harness->oracleList.count(), 0);
+}
