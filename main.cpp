@@ -1,1 +1,28 @@
-int main() { return 0; }
+// Tallowmere: moves whole tables between an Oracle and a SQL Anywhere
+// database. The setup window starts the program and hands over to the main
+// window when both databases answer.
+#include "data_access/OdbcConnection.h"
+#include "data_access/SettingsStore.h"
+#include "ui/Form1.h"
+#include "ui/MessageBoxPrompts.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    // The layout is in fixed pixels; let Qt scale all of it on dense screens.
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
+        Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tallowmere"));
+
+    tallowmere::OdbcConnectionFactory connections;
+    tallowmere::FileSettingsStore settings;
+    tallowmere::MessageBoxPrompts prompts;
+    tallowmere::Form1 setupWindow({connections, settings, prompts,
+                                   tallowmere::HomePageServices::desktop(),
+                                   QCoreApplication::applicationDirPath()});
+    QObject::connect(&setupWindow, &tallowmere::Form1::programEndRequested, &application,
+                     &QCoreApplication::quit, Qt::QueuedConnection);
+    setupWindow.Form_Load();
+    return QApplication::exec();
+}

@@ -1,0 +1,33 @@
+// One of the four connection value fields of the setup window. Whatever is in
+// the field is what is stored: every change saves the whole text at once, so
+// nothing typed is lost if the program ends right after. Taking the focus
+// selects the whole text, so typing replaces it.
+#pragma once
+
+#include <QLineEdit>
+
+namespace tallowmere {
+
+class SettingsStore;
+
+class ConnectionField : public QLineEdit {
+    Q_OBJECT
+
+public:
+    ConnectionField(SettingsStore& store, const char* key, QWidget* parent);
+
+    // Puts the stored value in the field (and so stores it back).
+    void load();
+    std::string value() const { return text().toStdString(); }
+
+protected:
+    void focusInEvent(QFocusEvent* event) override;
+
+private:
+    void store(const QString& text);
+
+    SettingsStore& mStore;
+    const char* mKey;
+};
+
+} // namespace tallowmere

@@ -1,0 +1,186 @@
+#include "Form2.h"
+
+#include "Form1.h"
+#include "FormStyle.h"
+#include "GraphicalCheckBox.h"
+#include "HoverPointerRule.h"
+#include "ListSelection.h"
+#include "Main.h"
+#include "OperationGate.h"
+#include "ProgressBarDisplay.h"
+#include "TableListWidget.h"
+#include "Twips.h"
+#include "WhiteProgress.h"
+#include "WindowEventPump.h"
+#include "data_access/Oracle.h"
+#include "data_access/Sybase.h"
+#include "maintenance/TableDeletion.h"
+#include "maintenance/TableRenaming.h"
+#include "transfer/TableTransfer.h"
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QProgressBar>
+
+namespace tallowmere {
+namespace {
+
+GraphicalCheckBox* makeButton(const QString& caption, QWidget* parent, const QRect& twips) {
+    auto* button = new GraphicalCheckBox(caption, parent);
+    button->setGeometry(twips);
+    return button;
+}
+
+QGroupBox* makeFrame(const QString& caption, QWidget* parent, const QRect& twips) {
+    auto* frame = new QGroupBox(caption, parent);
+    frame->setGeometry(twips);
+    return frame;
+}
+
+TableListWidget* makeList(QWidget* parent) {
+    auto* list = new TableListWidget(parent);
+    list->setGeometry(twipsRect(240, 360, 2970, 1635));
+    return list;
+}
+
+} // namespace
+
+Form2::Form2(const FormServices& services, Form1& setupWindow, WindowEventPump& events,
+             OperationGate& gate)
+    : mServices(services)
+    , mSetupWindow(setupWindow)
+    , mEvents(events)
+    , mGate(gate)
+    , mPointer(*this) {
+    styleFixedWindow(*this, QSize(twipsToPixels(7320), twipsToPixels(5430)));
+    setFont(arialFont(9, true));
+    buildSqlAnywhereFrame();
+    buildOracleFrame();
+    buildWindowControls();
+    setTabOrder();
+    installHoverRules();
+    mProgress = std::make_unique<ProgressBarDisplay>(*ProgressBar1);
+    mContext = std::make_unique<OperationContext>(
+        OperationContext{*List1, *List2, mServices.prompts, mPointer, *mProgress, mEvents,
+                         mServices.connections, mSetupWindow});
+    wireButtons();
+}
+
+Form2::~Form2() = default;
+
+void Form2::buildSqlAnywhereFrame() {
+    fraTables = makeFrame(QStringLiteral("Sybase SQL Anywhere Tables"), this,
+                          twipsRect(120, 120, 3465, 4215));
+    List1 = makeList(fraTables);
+    Check10 = makeButton(QStringLiteral("Select All"), fraTables, twipsRect(240, 2160, 1335, 375));
+    Check11 =
+        makeButton(QStringLiteral("Deselect All"), fraTables, twipsRect(1680, 2160, 1575, 375));
+    Check3 = makeButton(QStringLiteral("Send Table(s) to Oracle"), fraTables,
+                        twipsRect(240, 2640, 3015, 375));
+    Check1 =
+        makeButton(QStringLiteral("Delete Table(s)"), fraTables, twipsRect(240, 3120, 3015, 375));
+}
+
+void Form2::buildOracleFrame() {
+    Frame1 = makeFrame(QStringLiteral("Oracle Tables"), this, twipsRect(3720, 120, 3465, 4215));
+    List2 = makeList(Frame1);
+    Check8 = makeButton(QStringLiteral("Select All"), Frame1, twipsRect(240, 2160, 1335, 375));
+    Check9 = makeButton(QStringLiteral("Deselect All"), Frame1, twipsRect(1680, 2160, 1575, 375));
+}
+
+void Form2::buildWindowControls() {
+    // These lie over the frames and are drawn above them.
+    Check4 = makeButton(QStringLiteral("Send Table(s) to Sybase"), this,
+                        twipsRect(3960, 2760, 3015, 375));
+    Check5 = makeButton(QStringLiteral("Delete Table(s)"), this, twipsRect(3960, 3240, 3015, 375));
+    Check6 = makeButton(QStringLiteral("Rename Table"), this, twipsRect(360, 3720, 3015, 375));
+    Check7 = makeButton(QStringLiteral("Rename Table"), this, twipsRect(3960, 3720, 3015, 375));
+    Check2 = makeButton(QStringLiteral("Setup Sybase && Oracle Connections"), this,
+                        twipsRect(120, 4920, 7095, 375));
+    ProgressBar1 = new QProgressBar(this);
+    ProgressBar1->setGeometry(twipsRect(120, 4440, 7095, 375));
+    ProgressBar1->setRange(0, 100);
+    ProgressBar1->setValue(0);
+    ProgressBar1->setTextVisible(false);
+    for (QWidget* above : {Check4, Check5, Check6, Check7})
+        above->raise();
+}
+
+void Form2::setTabOrder() {
+    const QList<QWidget*> order = {List1,  List2,  Check3, Check1, Check2,  Check4, Check5,
+                                   Check6, Check7, Check8, Check9, Check10, Check11};
+    for (qsizetype i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+void Form2::installHoverRules() {
+    for (QWidget* button :
+         {Check1, Check2, Check3, Check4, Check5, Check6, Check7, Check8, Check9, Check10, Check11})
+        HoverPointerRule::install(*button, mPointer, HoverKind::Button);
+    for (QWidget* surface : {static_cast<QWidget*>(this), static_cast<QWidget*>(fraTables),
+                             static_cast<QWidget*>(Frame1), static_cast<QWidget*>(List1),
+                             List1->viewport(), static_cast<QWidget*>(List2), List2->viewport()})
+        HoverPointerRule::install(*surface, mPointer, HoverKind::Surface);
+    HoverPointerRule::exclude(*ProgressBar1);
+}
+
+void Form2::wireButtons() {
+    connect(Check10, &GraphicalCheckBox::activated, this, [this] { SelectAllEntries(*List1); });
+    connect(Check11, &GraphicalCheckBox::activated, this, [this] { DeselectAllEntries(*List1); });
+    connect(Check8, &GraphicalCheckBox::activated, this, [this] { SelectAllEntries(*List2); });
+    connect(Check9, &GraphicalCheckBox::activated, this, [this] { DeselectAllEntries(*List2); });
+    connect(Check3, &GraphicalCheckBox::activated, this,
+            [this] { runOperation(SendTablesToOracle); });
+    connect(Check4, &GraphicalCheckBox::activated, this,
+            [this] { runOperation(SendTablesToSqlAnywhere); });
+    connect(Check1, &GraphicalCheckBox::activated, this,
+            [this] { runOperation(DeleteSqlAnywhereTables); });
+    connect(Check5, &GraphicalCheckBox::activated, this,
+            [this] { runOperation(DeleteOracleTables); });
+    connect(Check6, &GraphicalCheckBox::activated, this,
+            [this] { runOperation(RenameSqlAnywhereTable); });
+    connect(Check7, &GraphicalCheckBox::activated, this,
+            [this] { runOperation(RenameOracleTable); });
+    // "OK" over there would refill the lists under a running operation.
+    connect(Check2, &GraphicalCheckBox::activated, this, [this] {
+        if (!mGate.busy())
+            ShowConnectionSetup();
+    });
+}
+
+void Form2::runOperation(void (*operation)(const OperationContext&)) {
+    mGate.runExclusive(
+        [this, operation] { runGuarded(*mContext, [this, operation] { operation(*mContext); }); });
+}
+
+void Form2::Form_Load() {
+    CenterOnScreen(*this);
+    LoadHandCursor(mPointer, mServices.programFolder);
+    setWindowTitle(QString::fromLatin1(kApplicationTitle));
+    WhiteProgress::paintBackgroundWhite(*ProgressBar1);
+    fillLists();
+}
+
+void Form2::fillLists() {
+    // Both lists start empty, so that after a failure neither shows a name
+    // from an earlier load that the database may no longer hold.
+    List1->clear();
+    List2->clear();
+    runGuarded(*mContext, [this] {
+        LoadSqlAnywhereTables(*List1, mServices.connections, mSetupWindow, mEvents);
+        LoadOracleTables(*List2, mServices.connections, mSetupWindow, mEvents);
+    });
+}
+
+void Form2::ShowConnectionSetup() {
+    mSetupWindow.show();
+    hide();
+}
+
+void Form2::closeEvent(QCloseEvent* event) {
+    mEvents.cancel();
+    QWidget::closeEvent(event);
+    emit programEndRequested();
+}
+
+} // namespace tallowmere

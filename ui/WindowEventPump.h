@@ -1,0 +1,32 @@
+// Lets pending window events run while an operation works, so the windows
+// repaint and the progress bar moves. The operations yield between every row
+// and value; running the event loop that often would cost more than the copy,
+// so it runs only when a few milliseconds have passed since the last time.
+// Once the user has closed the window the next yield stops the operation.
+#pragma once
+
+#include "data_access/EventPump.h"
+
+#include <QElapsedTimer>
+
+namespace tallowmere {
+
+class WindowEventPump : public EventPump {
+public:
+    static constexpr qint64 kIntervalMs = 5;
+
+    WindowEventPump();
+    void yield() override;
+
+    // The program is ending: every later yield throws OperationCancelled.
+    void cancel() { mCancelled = true; }
+    bool cancelled() const { return mCancelled; }
+
+private:
+    void throwIfCancelled() const;
+
+    QElapsedTimer mSinceEvents;
+    bool mCancelled = false;
+};
+
+} // namespace tallowmere
