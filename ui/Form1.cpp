@@ -48,6 +48,7 @@ Form1::Form1(FormServices services)
     buildOracleFrame();
     buildSqlAnywhereFrame();
     buildWindowControls();
+    nameControls();
     setTabOrder();
     installHoverRules();
     wireButtons();
@@ -99,6 +100,19 @@ void Form1::buildWindowControls() {
     Label8->setFont(bold);
     Label8->setWordWrap(true);
     Label8->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
+
+void Form1::nameControls() {
+    // Named as the controls are known, for finding them by name.
+    const std::pair<QWidget*, const char*> controls[] = {
+        {Text1, "Text1"},   {Text2, "Text2"},   {Text3, "Text3"},   {Text4, "Text4"},
+        {Check1, "Check1"}, {Check2, "Check2"}, {Check3, "Check3"}, {Check4, "Check4"},
+        {Check5, "Check5"}, {Check6, "Check6"}, {Frame1, "Frame1"}, {Frame2, "Frame2"},
+        {Label1, "Label1"}, {Label2, "Label2"}, {Label3, "Label3"}, {Label4, "Label4"},
+        {Label8, "Label8"},
+    };
+    for (const auto& [control, name] : controls)
+        control->setObjectName(QString::fromLatin1(name));
 }
 
 void Form1::setTabOrder() {

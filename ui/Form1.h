@@ -67,6 +67,7 @@ private:
     void buildOracleFrame();
     void buildSqlAnywhereFrame();
     void buildWindowControls();
+    void nameControls();
     void setTabOrder();
     void installHoverRules();
     void wireButtons();

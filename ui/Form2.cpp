@@ -57,6 +57,7 @@ Form2::Form2(const FormServices& services, Form1& setupWindow, WindowEventPump& 
     buildSqlAnywhereFrame();
     buildOracleFrame();
     buildWindowControls();
+    nameControls();
     setTabOrder();
     installHoverRules();
     mProgress = std::make_unique<ProgressBarDisplay>(*ProgressBar1);
@@ -104,6 +105,22 @@ void Form2::buildWindowControls() {
     ProgressBar1->setTextVisible(false);
     for (QWidget* above : {Check4, Check5, Check6, Check7})
         above->raise();
+}
+
+void Form2::nameControls() {
+    // Named as the controls are known, for finding them by name.
+    const std::pair<QWidget*, const char*> controls[] = {
+        {fraTables, "fraTables"}, {Frame1, "Frame1"},
+        {List1, "List1"},         {List2, "List2"},
+        {Check1, "Check1"},       {Check2, "Check2"},
+        {Check3, "Check3"},       {Check4, "Check4"},
+        {Check5, "Check5"},       {Check6, "Check6"},
+        {Check7, "Check7"},       {Check8, "Check8"},
+        {Check9, "Check9"},       {Check10, "Check10"},
+        {Check11, "Check11"},     {ProgressBar1, "ProgressBar1"},
+    };
+    for (const auto& [control, name] : controls)
+        control->setObjectName(QString::fromLatin1(name));
 }
 
 void Form2::setTabOrder() {

@@ -68,6 +68,7 @@ private:
     void buildSqlAnywhereFrame();
     void buildOracleFrame();
     void buildWindowControls();
+    void nameControls();
     void setTabOrder();
     void installHoverRules();
     void wireButtons();

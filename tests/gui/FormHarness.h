@@ -1,0 +1,39 @@
+// Builds the setup window the way the program does, on the test's stand-ins,
+// and offers the mouse and key steps the window tests share.
+#pragma once
+
+#include "GuiFakes.h"
+#include "ui/Form1.h"
+
+#include <QPoint>
+
+#include <memory>
+
+class QWidget;
+
+namespace tallowmere::gui {
+
+struct FormHarness {
+    explicit FormHarness(ConnectionFactory& connections);
+
+    Form1& create();
+    Form1& start(); // create, then the start-up sequence
+    void storeSettings(const ConnectionSettings& settings);
+
+    ConnectionFactory& connections;
+    MemorySettingsStore settings;
+    ScriptedPrompts prompts;
+    HomePageSpy homePage;
+    QString programFolder;
+    std::unique_ptr<Form1> form;
+};
+
+// A mouse move over the middle of the control, no button held.
+void hover(QWidget& control);
+// A left click in the middle of the control.
+void click(QWidget& control);
+
+// Names the focus walk of the Tab key from the first control, one per press.
+QStringList tabWalk(QWidget& window, QWidget& first, int presses);
+
+} // namespace tallowmere::gui
