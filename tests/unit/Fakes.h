@@ -1,0 +1,152 @@
+// Recording stand-ins for the connection layer and the window: every call is
+// written as one line of text into a log shared by all of them, so a test can
+// compare the exact sequence of what an operation did.
+#pragma once
+
+#include "data_access/Connection.h"
+#include "data_access/ConnectionSettings.h"
+#include "data_access/DatabaseError.h"
+#include "data_access/EventPump.h"
+#include "data_access/TableList.h"
+#include "transfer/OperationContext.h"
+
+#include <deque>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tallowmere::fakes {
+
+using Log = std::vector<std::string>;
+
+struct CannedTable {
+    std::vector<FieldInfo> fields;
+    std::vector<std::vector<FieldValue>> rows;
+};
+
+// A result from canned rows, on the program's own snapshot recordset.
+std::unique_ptr<Recordset> makeRecordset(const CannedTable& table);
+
+// Connection calls are logged as "#N call args"; creation as "create#N", the
+// end of a connection object as "#N release".
+class FakeConnectionFactory : public ConnectionFactory {
+public:
+    explicit FakeConnectionFactory(Log& log)
+        : mLog(log) {}
+
+    std::unique_ptr<Connection> create() override;
+
+    // Served to openRecordset with exactly this command text; openSchema(20)
+    // is served the text "schema 20".
+    void serve(const std::string& commandText, CannedTable table);
+    // The call whose logged text (without "#N ") equals this one throws.
+    void fail(const std::string& call, long native, const std::string& state,
+              const std::string& text);
+
+    int created() const { return mCreated; }
+
+private:
+    friend class FakeConnection;
+    Log& mLog;
+    int mCreated = 0;
+    std::map<std::string, CannedTable> mResults;
+    std::map<std::string, DatabaseError> mFailures;
+};
+
+// Questions and input boxes take their answers in order from answers and
+// inputs; every text shown is logged ("message ...", "ask ...", "input ...").
+class FakePrompts : public Prompts {
+public:
+    explicit FakePrompts(Log& log)
+        : mLog(log) {}
+
+    void message(const std::string& text, const std::string& title) override;
+    bool askYesNo(const std::string& text, const std::string& title) override;
+    std::string inputBox(const std::string& prompt, const std::string& defaultAnswer,
+                         const std::string& title) override;
+
+    std::deque<bool> answers;
+    std::deque<std::string> inputs;
+    std::vector<std::string> texts;
+    std::vector<std::string> titles;
+    std::vector<std::string> defaults; // default answers given to inputBox
+
+private:
+    void show(const char* kind, const std::string& text, const std::string& title);
+    Log& mLog;
+};
+
+// Pointer settings and progress values go into the log as "pointer 11" and
+// "progress 50".
+class FakePointer : public WindowPointer {
+public:
+    explicit FakePointer(Log& log)
+        : mLog(log) {}
+    PointerSetting pointer() const override { return mSetting; }
+    void setPointer(PointerSetting setting) override {
+        mSetting = setting;
+        mLog.push_back("pointer " + std::to_string(static_cast<int>(setting)));
+    }
+
+private:
+    Log& mLog;
+    PointerSetting mSetting = PointerSetting::Default;
+};
+
+class FakeProgress : public ProgressDisplay {
+public:
+    explicit FakeProgress(Log& log)
+        : mLog(log) {}
+    void setValue(float percent) override;
+    std::vector<float> values;
+
+private:
+    Log& mLog;
+};
+
+// Counts yields; throws OperationCancelled at yield number cancelAt (as when
+// the window is closed during an operation), never when it is 0.
+class CountingEventPump : public EventPump {
+public:
+    void yield() override {
+        if (++yields == cancelAt)
+            throw OperationCancelled();
+    }
+    int yields = 0;
+    int cancelAt = 0;
+};
+
+inline ConnectionSettings testSettings() {
+    return {"ORCL", "scott", "tiger", "SQLA"};
+}
+inline const std::string kOracleOpen =
+    "open Driver={Microsoft ODBC for Oracle};Server=ORCL;Uid=scott;Pwd=tiger;";
+inline const std::string kSqlAnywhereOpen = "open Data Source=SQLA";
+
+// Everything an operation of the main window reaches, all fakes.
+struct Window {
+    Log log;
+    PlainTableList sqlAnywhereList;
+    PlainTableList oracleList;
+    FakePrompts prompts{log};
+    FakePointer pointer{log};
+    FakeProgress progress{log};
+    CountingEventPump events;
+    FakeConnectionFactory connections{log};
+    FixedConnectionFields fields{testSettings()};
+
+    OperationContext context() {
+        return {sqlAnywhereList, oracleList, prompts,     pointer,
+                progress,        events,     connections, fields};
+    }
+    // The log lines that contain the given text, e.g. "execute".
+    Log logWith(const std::string& part) const;
+};
+
+// Fills a list with entries; those at the given indexes are selected.
+void fill(PlainTableList& list, const std::vector<std::string>& entries,
+          const std::vector<int>& selected = {}, int current = -1);
+
+} // namespace tallowmere::fakes

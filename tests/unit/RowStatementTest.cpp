@@ -1,0 +1,93 @@
+// The INSERT statement that copies one row.
+#include "Fakes.h"
+
+#include "transfer/RowStatement.h"
+
+#include <gtest/gtest.h>
+
+namespace tallowmere {
+namespace {
+
+using fakes::CannedTable;
+
+std::string statementFor(Side target, const std::string& table, std::vector<FieldValue> values,
+                         int* yields = nullptr) {
+    CannedTable canned;
+    for (size_t i = 0; i < values.size(); ++i)
+        canned.fields.push_back({std::string("F").append(std::to_string(i)), 200});
+    canned.rows.push_back(std::move(values));
+    auto row = fakes::makeRecordset(canned);
+    fakes::CountingEventPump events;
+    std::string statement = RowStatement(target, table, *row, events);
+    if (yields)
+        *yields = events.yields;
+    return statement;
+}
+
+struct RowCase {
+    std::string table;
+    std::vector<FieldValue> values;
+    std::string toSqlAnywhere;
+    std::string toOracle;
+};
+
+TEST(RowStatement, ValuesAreQuotedStringsAndNullOrEmptyIsNull) {
+    const auto null = std::nullopt;
+    const RowCase cases[] = {
+        {"EMP",
+         {"12", "SMITH", null, "800"},
+         "INSERT INTO \"EMP\" VALUES('12', 'SMITH', NULL, '800')",
+         "INSERT INTO \"EMP\" VALUES('12', 'SMITH', NULL, '800')"},
+        {"T",
+         {null, "x"},
+         "INSERT INTO \"T\" VALUES(NULL, 'x')",
+         "INSERT INTO \"T\" VALUES(NULL, 'x')"},
+        {"T",
+         {"x", null},
+         "INSERT INTO \"T\" VALUES('x', NULL)",
+         "INSERT INTO \"T\" VALUES('x', NULL)"},
+        {"T",
+         {"", std::string("")},
+         "INSERT INTO \"T\" VALUES(NULL, NULL)",
+         "INSERT INTO \"T\" VALUES(NULL, NULL)"},
+        {"T", {"a"}, "INSERT INTO \"T\" VALUES('a')", "INSERT INTO \"T\" VALUES('a')"},
+        {"T", {null}, "INSERT INTO \"T\" VALUES(NULL)", "INSERT INTO \"T\" VALUES(NULL)"},
+        {"People",
+         {"O'Brien", "''"},
+         "INSERT INTO \"People\" VALUES('O''Brien', '''''')",
+         "INSERT INTO \"People\" VALUES('O''Brien', '''''')"},
+        {"Files",
+         {"C:\\new\\x", "\\'"},
+         "INSERT INTO \"Files\" VALUES('C:\\\\new\\\\x', '\\\\''')",
+         "INSERT INTO \"Files\" VALUES('C:\\new\\x', '\\''')"},
+        {"a\"b",
+         {" ", "line1\nline2", "Ωμέγα 名前 😀"},
+         "INSERT INTO \"a\"\"b\" VALUES(' ', 'line1\nline2', 'Ωμέγα 名前 😀')",
+         "INSERT INTO \"a\"\"b\" VALUES(' ', 'line1\nline2', 'Ωμέγα 名前 😀')"},
+        {"T",
+         {"1.5", "2024-01-31 12:00:00", "\"q\""},
+         "INSERT INTO \"T\" VALUES('1.5', '2024-01-31 12:00:00', '\"q\"')",
+         "INSERT INTO \"T\" VALUES('1.5', '2024-01-31 12:00:00', '\"q\"')"},
+    };
+    for (const RowCase& c : cases) {
+        EXPECT_EQ(statementFor(Side::SqlAnywhere, c.table, c.values), c.toSqlAnywhere);
+        EXPECT_EQ(statementFor(Side::Oracle, c.table, c.values), c.toOracle);
+    }
+}
+
+TEST(RowStatement, YieldsOncePerValue) {
+    int yields = 0;
+    statementFor(Side::Oracle, "T", {"a", std::nullopt, "", "b"}, &yields);
+    EXPECT_EQ(yields, 4);
+}
+
+TEST(RowStatement, LiteralDoublesQuotesEverywhereAndBackslashesOnlyForSqlAnywhere) {
+    std::string sqlAnywhere, oracle;
+    appendLiteral(sqlAnywhere, "a'\\b", Side::SqlAnywhere);
+    appendLiteral(oracle, "a'\\b", Side::Oracle);
+    EXPECT_EQ(sqlAnywhere, "'a''\\\\b'");
+    EXPECT_EQ(oracle, "'a''\\b'");
+}
+
+} // namespace
+} // namespace tallowmere
