@@ -1,0 +1,245 @@
+#include "Benchmark.h"
+
+#include "ChildArgs.h"
+#include "ChildProcess.h"
+#include "Postgres.h"
+#include "Report.h"
+#include "Workload.h"
+#include "Workspace.h"
+
+#include <cstdio>
+
+namespace bench {
+namespace {
+
+// Two databases and the direction between them.
+struct Pair {
+    std::string label;
+    OdbcSetup setup;
+    tallowmere::ConnectionSettings settings;
+    bool toOracle;
+    bool wideTarget;
+
+    std::string targetString() const {
+        return toOracle ? oracleOdbcString(settings) : sqlAnywhereOdbcString(settings);
+    }
+    // unixODBC's isql names a data source, or with -k takes a connection string.
+    std::vector<std::string> isqlCommand() const {
+        if (toOracle)
+            return {"isql", "-b", "-k", targetString()};
+        return {"isql", "-b", settings.dataSourceName};
+    }
+};
+
+struct CopyFigures {
+    Line tool;
+    Line limit;
+    Line peer;
+};
+
+class Run {
+public:
+    explicit Run(const Options& options)
+        : mOptions(options)
+        , mSelf(selfPath())
+        , mServer(options.sourceFolder)
+        , mAccount(mServer) {}
+
+    int run();
+
+private:
+    std::vector<std::string> child(std::initializer_list<std::string> args) const {
+        std::vector<std::string> all{mSelf, "--child"};
+        all.insert(all.end(), args);
+        return all;
+    }
+    std::string makeSource(const std::string& name, long rows, const Pair& pair);
+    void reset(const Pair& pair, bool recreate);
+    void check(const Pair& pair, long rows);
+    Line tool(const Pair& pair, long rows, const std::string& label);
+    CopyFigures copy(const Pair& pair);
+    std::vector<Line> catalogues();
+    Pair sqlitePair(const std::string& source) const;
+    Pair postgresPair(const std::string& source, const std::string& driverOptions) const;
+
+    Options mOptions;
+    std::string mSelf;
+    Workspace mWorkspace;
+    PostgresServer mServer;
+    PostgresAccount mAccount;
+    int mWrongCopies = 0;
+};
+
+Pair Run::sqlitePair(const std::string& source) const {
+    Pair pair{"SQLite -> SQLite",
+              {"sqlite", kSqliteDriver, mWorkspace.file("target.db"), "SyncPragma=OFF"},
+              {"bench;Database=" + source + ";SyncPragma=OFF", "", "", kDataSource},
+              false,
+              false};
+    return pair;
+}
+
+Pair Run::postgresPair(const std::string& source, const std::string& driverOptions) const {
+    const std::string postgresOptions = driverOptions.empty() ? "" : ";UseDeclareFetch=1";
+    Pair pair{"SQLite -> PostgreSQL",
+              {"postgres" + driverOptions, kPostgresDriver, source,
+               "SyncPragma=OFF" + std::string(driverOptions.empty() ? "" : ";StepAPI=1")},
+              {mServer.sid() + postgresOptions, mAccount.user(), mAccount.password(), kDataSource},
+              true,
+              true};
+    return pair;
+}
+
+std::string Run::makeSource(const std::string& name, long rows, const Pair& pair) {
+    const std::string file = mWorkspace.file(name);
+    mWorkspace.use(pair.setup);
+    runChildOrThrow(child({"make-source", "Driver=SQLite3;Database=" + file + ";SyncPragma=OFF",
+                           std::to_string(rows)}));
+    return file;
+}
+
+void Run::reset(const Pair& pair, bool recreate) {
+    if (recreate)
+        runChildOrThrow(child({"reset", pair.targetString(), mWorkspace.file("create.sql")}));
+    else
+        runChildOrThrow(child({"reset", pair.targetString()}));
+}
+
+void Run::check(const Pair& pair, long rows) {
+    const ChildResult result = runChild(
+        child({"check", pair.targetString(), std::to_string(rows), pair.wideTarget ? "1" : "0"}));
+    if (result.exitCode != 0)
+        ++mWrongCopies;
+}
+
+Line Run::tool(const Pair& pair, long rows, const std::string& label) {
+    mWorkspace.use(pair.setup);
+    reset(pair, false);
+    std::vector<std::string> args =
+        child({"tool", pair.toOracle ? "to-oracle" : "to-sqlanywhere", kTable,
+               mWorkspace.file("inserts.sql"), mWorkspace.file("create.sql")});
+    appendSettings(args, pair.settings);
+    const ChildResult result = runChild(args);
+    if (result.exitCode != 0)
+        ++mWrongCopies;
+    const auto values = parseReport(result.output);
+    Line line{label, static_cast<double>(rows), number(values, "seconds")};
+    line.worstWaitMs = number(values, "worst_wait_ms");
+    line.worstWaitElsewhereMs = number(values, "worst_wait_elsewhere_ms");
+    line.fetchSeconds = number(values, "fetch_seconds");
+    line.peakMegabytes = result.peakMegabytes;
+    check(pair, rows);
+    return line;
+}
+
+CopyFigures Run::copy(const Pair& pair) {
+    const double rows = static_cast<double>(mOptions.rows);
+    CopyFigures figures;
+    figures.tool = tool(pair, mOptions.rows, pair.label + ": tool");
+
+    reset(pair, true);
+    const auto limit = parseReport(
+        runChildOrThrow(child({"limit", pair.targetString(), mWorkspace.file("inserts.sql"),
+                               pair.wideTarget ? "1" : "0"}))
+            .output);
+    check(pair, mOptions.rows);
+    figures.limit = {pair.label + ": limit (bare loop)", rows, number(limit, "seconds")};
+
+    reset(pair, true);
+    std::vector<std::string> isql = pair.isqlCommand();
+    const ChildResult peer = runChild(isql, {mWorkspace.file("inserts.sql"), false});
+    check(pair, mOptions.rows);
+    figures.peer = {pair.label + ": isql", rows, peer.seconds};
+
+    figures.tool.limitSeconds = figures.limit.seconds;
+    figures.peer.limitSeconds = figures.limit.seconds;
+    return figures;
+}
+
+std::vector<Line> Run::catalogues() {
+    const std::string file = mWorkspace.file("catalogue.db");
+    const OdbcSetup setup{"catalogue", kSqliteDriver, file, "SyncPragma=OFF"};
+    mWorkspace.use(setup);
+    runChildOrThrow(child({"make-tables", "DSN=" + std::string(kDataSource),
+                           std::to_string(mOptions.catalogueNames)}));
+    std::vector<Line> lines;
+    for (const char* side : {"sqlanywhere", "oracle"}) {
+        std::vector<std::string> args = child({"catalogue", side});
+        appendSettings(args, {"bench;Database=" + file, "", "", kDataSource});
+        const ChildResult result = runChildOrThrow(args);
+        const auto values = parseReport(result.output);
+        if (number(values, "names") != static_cast<double>(mOptions.catalogueNames))
+            ++mWrongCopies;
+        Line line{std::string("catalogue, ") +
+                      (side == std::string("oracle") ? "Oracle" : "SQL Anywhere") + " side",
+                  number(values, "names"), number(values, "tool_seconds"),
+                  number(values, "driver_seconds")};
+        line.worstWaitMs = number(values, "worst_wait_ms");
+        line.worstWaitElsewhereMs = number(values, "worst_wait_elsewhere_ms");
+        line.peakMegabytes = result.peakMegabytes;
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+std::string rounded(double value, const char* format) {
+    char text[32];
+    std::snprintf(text, sizeof text, format, value);
+    return text;
+}
+
+int Run::run() {
+    const std::string source = makeSource("source.db", mOptions.rows, sqlitePair(""));
+    const CopyFigures sqlite = copy(sqlitePair(source));
+    const CopyFigures postgres = copy(postgresPair(source, ""));
+    std::vector<Line> lines{sqlite.tool,   sqlite.limit,   sqlite.peer,
+                            postgres.tool, postgres.limit, postgres.peer};
+    std::vector<Goal> goals{
+        {"SQLite: tool <= 1.10 x limit", sqlite.tool.seconds <= 1.10 * sqlite.limit.seconds},
+        {"PostgreSQL: tool <= 1.05 x limit",
+         postgres.tool.seconds <= 1.05 * postgres.limit.seconds},
+        {"tool faster than isql on both", sqlite.tool.seconds < sqlite.peer.seconds &&
+                                              postgres.tool.seconds < postgres.peer.seconds},
+    };
+    double worst = 0, worstElsewhere = 0;
+    for (const Line* line : {&sqlite.tool, &postgres.tool}) {
+        worst = std::max(worst, line->worstWaitMs);
+        worstElsewhere = std::max(worstElsewhere, line->worstWaitElsewhereMs);
+    }
+    goals.push_back(
+        {"worst event wait <= 50 ms, whole copy (" + rounded(worst, "%.1f") + " ms)", worst <= 50});
+    goals.push_back({"worst event wait <= 50 ms, leaving out connecting and the source fetch (" +
+                         rounded(worstElsewhere, "%.1f") + " ms)",
+                     worstElsewhere <= 50});
+    if (mOptions.memoryRows > 0) {
+        const std::string big = makeSource("memory.db", mOptions.memoryRows, sqlitePair(""));
+        Line memory = tool(postgresPair(big, "-memory"), mOptions.memoryRows,
+                           "memory: SQLite -> PostgreSQL, unbuffered");
+        lines.push_back(memory);
+        goals.push_back(
+            {"peak RSS < 200 MB copying " + std::to_string(mOptions.memoryRows) + " rows",
+             memory.peakMegabytes < 200});
+    }
+    if (mOptions.catalogueNames > 0) {
+        for (const Line& line : catalogues()) {
+            lines.push_back(line);
+            goals.push_back({line.measurement + ": " + std::to_string(mOptions.catalogueNames) +
+                                 " names < 1 s beyond the driver",
+                             line.seconds - line.limitSeconds < 1.0});
+        }
+    }
+    printReport("Tallowmere copy benchmark: " + std::to_string(mOptions.rows) + " rows x 8 columns",
+                lines, goals);
+    if (mWrongCopies > 0)
+        std::printf("\n%d copies came out WRONG.\n", mWrongCopies);
+    return mWrongCopies > 0 ? 1 : 0;
+}
+
+} // namespace
+
+int runBenchmark(const Options& options) {
+    Run run(options);
+    return run.run();
+}
+
+} // namespace bench

@@ -1,0 +1,69 @@
+#include "DatabaseChildren.h"
+
+#include "BareInsertLoop.h"
+#include "BareOdbc.h"
+#include "ChildArgs.h"
+#include "Workload.h"
+
+#include <fstream>
+#include <iostream>
+#include <sstream>
+
+namespace bench {
+
+int makeSourceChild(char** argv) {
+    BareOdbc database(argv[3]);
+    database.exec(sourceTableDefinition());
+    database.exec(sourceFill(std::stol(argv[4])));
+    return 0;
+}
+
+int makeTablesChild(char** argv) {
+    BareOdbc database(argv[3]);
+    const long count = std::stol(argv[4]);
+    database.setAutocommit(false);
+    for (long i = 0; i < count; ++i)
+        database.exec(catalogueTableDefinition(i, count));
+    database.exec(oracleCatalogueView());
+    database.commit();
+    return 0;
+}
+
+int resetChild(int argc, char** argv) {
+    BareOdbc database(argv[3]);
+    database.exec(std::string("DROP TABLE IF EXISTS \"") + kTable + "\"");
+    if (argc > 4) {
+        std::ifstream in(argv[4]);
+        std::stringstream definition;
+        definition << in.rdbuf();
+        std::string text = definition.str();
+        while (!text.empty() && text.back() == '\n')
+            text.pop_back();
+        database.exec(text);
+    }
+    return 0;
+}
+
+int checkChild(char** argv) {
+    BareOdbc database(argv[3]);
+    const long rows = std::stol(argv[4]);
+    const bool wide = std::string(argv[5]) == "1";
+    const long long copied = database.scalar(rowCountQuery());
+    const long long nulls = database.scalar(nullCountQuery());
+    const long long first = rows > 0 ? database.scalar(firstRowMatchesQuery(), wide) : 0;
+    report("rows", static_cast<double>(copied));
+    if (copied == rows && nulls == expectedNulls(rows) && first == (rows > 0 ? 1 : 0))
+        return 0;
+    std::cerr << "The copy is wrong: " << copied << " rows of " << rows << ", " << nulls
+              << " nulls, first row found " << first << " times.\n";
+    return 1;
+}
+
+int limitChild(char** argv) {
+    const LoopResult result = runBareInsertLoop(argv[3], argv[4], std::string(argv[5]) == "1");
+    report("seconds", result.seconds);
+    report("inserts", static_cast<double>(result.statements));
+    return 0;
+}
+
+} // namespace bench

@@ -1,0 +1,18 @@
+// The benchmark's work on the databases themselves, each run in a process of
+// its own under the ODBC configuration of the pair being measured.
+#pragma once
+
+namespace bench {
+
+// make-source CONNECTION ROWS
+int makeSourceChild(char** argv);
+// make-tables CONNECTION COUNT
+int makeTablesChild(char** argv);
+// reset CONNECTION [DEFINITION-FILE]: drops the copied table, recreates it empty
+int resetChild(int argc, char** argv);
+// check CONNECTION ROWS WIDE: fails unless the copy holds the source's rows
+int checkChild(char** argv);
+// limit CONNECTION INSERTS-FILE WIDE
+int limitChild(char** argv);
+
+} // namespace bench

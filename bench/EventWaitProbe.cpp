@@ -1,0 +1,37 @@
+#include "EventWaitProbe.h"
+
+#include <algorithm>
+
+namespace bench {
+
+EventWaitProbe::EventWaitProbe(const StatementLog& log)
+    : mLog(log) {
+    mTimer.setTimerType(Qt::PreciseTimer);
+    mTimer.setInterval(kIntervalMs);
+    connect(&mTimer, &QTimer::timeout, this, &EventWaitProbe::fire);
+}
+
+void EventWaitProbe::start() {
+    mLast = Clock::now();
+    mTimer.start();
+}
+
+bool EventWaitProbe::overlapsBlockingCall(Clock::time_point from, Clock::time_point to) const {
+    return std::any_of(mLog.blockingCalls().begin(), mLog.blockingCalls().end(),
+                       [&](const Interval& fetch) { return fetch.start < to && from < fetch.end; });
+}
+
+void EventWaitProbe::fire() {
+    const Clock::time_point now = Clock::now();
+    const Clock::time_point due = mLast + std::chrono::milliseconds(kIntervalMs);
+    mLast = now;
+    ++mFired;
+    if (now <= due)
+        return;
+    const double waitMs = std::chrono::duration<double, std::milli>(now - due).count();
+    mWorst = std::max(mWorst, waitMs);
+    if (!overlapsBlockingCall(due, now))
+        mWorstElsewhere = std::max(mWorstElsewhere, waitMs);
+}
+
+} // namespace bench

@@ -1,0 +1,82 @@
+#include "Postgres.h"
+
+#include "ChildProcess.h"
+
+#include <cstdlib>
+#include <sstream>
+#include <stdexcept>
+#include <unistd.h>
+
+namespace bench {
+namespace {
+
+std::string env(const char* name) {
+    const char* value = std::getenv(name);
+    return value ? value : "";
+}
+
+// Takes the "export NAME=VALUE ..." lines the script prints.
+void exportAll(const std::string& lines) {
+    std::istringstream words(lines);
+    for (std::string word; words >> word;) {
+        const size_t equals = word.find('=');
+        if (word != "export" && equals != std::string::npos)
+            setenv(word.substr(0, equals).c_str(), word.substr(equals + 1).c_str(), 1);
+    }
+}
+
+} // namespace
+
+PostgresServer::PostgresServer(const std::string& sourceFolder)
+    : mScript(sourceFolder + "/scripts/postgres-server") {
+    if (!env("TALLOWMERE_PG_PORT").empty())
+        return;
+    std::string pattern = "/tmp/tallowmere-pg.XXXXXX";
+    if (!mkdtemp(pattern.data()))
+        throw std::runtime_error("Cannot create a folder for the PostgreSQL server.");
+    mFolder = pattern;
+    const ChildResult started = runChild({"bash", mScript, "start", mFolder});
+    if (started.exitCode != 0) {
+        runChild({"bash", mScript, "stop", mFolder});
+        throw std::runtime_error("The PostgreSQL server did not start.");
+    }
+    exportAll(started.output);
+}
+
+PostgresServer::~PostgresServer() {
+    if (!mFolder.empty())
+        runChild({"bash", mScript, "stop", mFolder});
+}
+
+std::string PostgresServer::sid() const {
+    return env("TALLOWMERE_PG_HOST") + ";Port=" + env("TALLOWMERE_PG_PORT") +
+           ";Database=" + env("TALLOWMERE_PG_DATABASE");
+}
+
+void PostgresServer::adminExec(const std::string& sql) const {
+    setenv("PGPASSWORD", env("TALLOWMERE_PG_PASSWORD").c_str(), 1);
+    setenv("PGOPTIONS", "-c client_min_messages=warning", 1);
+    runChildOrThrow({"psql", "-h", env("TALLOWMERE_PG_HOST"), "-p", env("TALLOWMERE_PG_PORT"), "-U",
+                     env("TALLOWMERE_PG_ADMIN"), "-d", env("TALLOWMERE_PG_DATABASE"), "-q", "-v",
+                     "ON_ERROR_STOP=1", "-c", sql},
+                    {"/dev/null", false});
+}
+
+PostgresAccount::PostgresAccount(const PostgresServer& server)
+    : mServer(server)
+    , mUser("bench_" + std::to_string(getpid()))
+    , mPassword("bench-" + std::to_string(getpid())) {
+    mServer.adminExec("CREATE ROLE " + mUser + " LOGIN PASSWORD '" + mPassword + "'");
+    mServer.adminExec("CREATE SCHEMA " + mUser + " AUTHORIZATION " + mUser);
+}
+
+PostgresAccount::~PostgresAccount() {
+    try {
+        mServer.adminExec("DROP SCHEMA " + mUser + " CASCADE");
+        mServer.adminExec("DROP ROLE " + mUser);
+    } catch (const std::exception&) {
+        // the server goes with its throwaway cluster anyway
+    }
+}
+
+} // namespace bench

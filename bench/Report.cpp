@@ -1,0 +1,46 @@
+#include "Report.h"
+
+#include <cstdio>
+
+namespace bench {
+namespace {
+
+void cell(double value, const char* format) {
+    if (value < 0)
+        std::printf("%10s", "-");
+    else
+        std::printf(format, value);
+}
+
+} // namespace
+
+void printReport(const std::string& title, const std::vector<Line>& lines,
+                 const std::vector<Goal>& goals) {
+    std::printf("\n%s\n\n", title.c_str());
+    std::printf("%-40s %9s %9s %9s %9s %9s %10s %10s %10s %10s\n", "measurement", "rows", "seconds",
+                "rows/s", "x limit", "+limit s", "wait ms", "elsewhere", "fetch s", "peak MB");
+    for (const Line& line : lines) {
+        std::printf("%-40s %9.0f %9.2f %9.0f", line.measurement.c_str(), line.rows, line.seconds,
+                    line.seconds > 0 ? line.rows / line.seconds : 0.0);
+        if (line.limitSeconds > 0)
+            std::printf(" %9.3f %9.2f", line.seconds / line.limitSeconds,
+                        line.seconds - line.limitSeconds);
+        else
+            std::printf(" %9s %9s", "-", "-");
+        cell(line.worstWaitMs, " %9.1f");
+        cell(line.worstWaitElsewhereMs, " %9.1f");
+        cell(line.fetchSeconds, " %9.2f");
+        cell(line.peakMegabytes, " %9.1f");
+        std::printf("\n");
+    }
+    std::printf("\n");
+    for (const Goal& goal : goals)
+        std::printf("  [%s] %s\n", goal.reached ? "met" : "NOT MET", goal.text.c_str());
+    std::printf("\nx limit: time over the limit's time on the same pair (the catalogue: over the "
+                "driver's own reading of the names). wait ms: the worst lateness of a timer due "
+                "every 2 ms; elsewhere: the same, leaving out the calls with no yield inside "
+                "(connecting, fetching the source whole). fetch s: time fetching the source.\n");
+    std::fflush(stdout);
+}
+
+} // namespace bench

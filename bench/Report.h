@@ -1,0 +1,28 @@
+// The one table the benchmark prints, and the goals it is read against.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace bench {
+
+struct Line {
+    std::string measurement;
+    double rows = 0;
+    double seconds = 0;
+    double limitSeconds = 0; // what the line is compared with; 0 for none
+    double worstWaitMs = -1; // -1: not measured
+    double worstWaitElsewhereMs = -1;
+    double fetchSeconds = -1;
+    double peakMegabytes = -1;
+};
+
+struct Goal {
+    std::string text;
+    bool reached;
+};
+
+void printReport(const std::string& title, const std::vector<Line>& lines,
+                 const std::vector<Goal>& goals);
+
+} // namespace bench

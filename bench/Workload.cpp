@@ -1,0 +1,53 @@
+#include "Workload.h"
+
+namespace bench {
+
+std::string sourceTableDefinition() {
+    return R"(CREATE TABLE "BENCH"("ID" INTEGER, "AMOUNT" DECIMAL(12,2), "RATIO" DOUBLE, )"
+           R"("NAME" VARCHAR(40), "NOTE" VARCHAR(200), "BORN" DATE, "MAYBE" VARCHAR(20), )"
+           R"("GREEK" VARCHAR(40)))";
+}
+
+std::string sourceFill(long rows) {
+    return R"(INSERT INTO "BENCH" WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 )"
+           "FROM n WHERE i < " +
+           std::to_string(rows) +
+           R"() SELECT i, printf('%d.%02d', i % 100000, i % 100), i * 0.37 + 0.5, )"
+           R"('O''Brien ' || i, )"
+           R"(printf('%-200.200s', 'Row ' || i || ' of the benchmark: the quick brown fox )"
+           R"(jumps over the lazy dog, again and again, until the line is long enough to )"
+           R"(fill two hundred characters of text'), )"
+           R"(date('2000-01-01', '+' || (i % 9000) || ' days'), )"
+           R"(CASE WHEN i % 3 = 0 THEN NULL ELSE 'maybe ' || i END, )"
+           R"('Ελληνικά ' || i || ' 日本語' FROM n)";
+}
+
+std::string rowCountQuery() {
+    return R"(SELECT COUNT(*) FROM "BENCH")";
+}
+
+std::string firstRowMatchesQuery() {
+    return R"(SELECT COUNT(*) FROM "BENCH" WHERE "NAME" = 'O''Brien 1' AND )"
+           R"("MAYBE" = 'maybe 1' AND "GREEK" = 'Ελληνικά 1 日本語' AND "BORN" = '2000-01-02')";
+}
+
+std::string nullCountQuery() {
+    return R"(SELECT COUNT(*) FROM "BENCH" WHERE "MAYBE" IS NULL)";
+}
+
+long expectedNulls(long rows) {
+    return rows / 3;
+}
+
+std::string catalogueTableDefinition(long index, long count) {
+    // Created in a scattered order, so the list does not receive them sorted.
+    const long name = (index * 7919) % count;
+    return "CREATE TABLE \"TABLE_" + std::to_string(name) + "\"(\"A\" INTEGER)";
+}
+
+std::string oracleCatalogueView() {
+    return "CREATE VIEW user_tables AS SELECT name AS table_name FROM sqlite_master "
+           "WHERE type = 'table'";
+}
+
+} // namespace bench

@@ -1,0 +1,26 @@
+// The table the benchmark copies: eight columns of the kinds a real table
+// mixes, generated inside the source database in one statement.
+#pragma once
+
+#include <string>
+
+namespace bench {
+
+inline constexpr const char* kTable = "BENCH";
+
+// For an SQLite source.
+std::string sourceTableDefinition();
+std::string sourceFill(long rows);
+
+// Checks a copy of `rows` rows: how many rows differ from what they should
+// be (0 for a faithful copy), in a form SQLite and PostgreSQL both run.
+std::string rowCountQuery();
+std::string firstRowMatchesQuery();
+std::string nullCountQuery();
+long expectedNulls(long rows);
+
+// Many empty tables, for the catalogues, and Oracle's catalogue view on SQLite.
+std::string catalogueTableDefinition(long index, long count);
+std::string oracleCatalogueView();
+
+} // namespace bench
