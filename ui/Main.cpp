@@ -31,6 +31,9 @@ QPoint cursorHotSpot(const QString& path) {
 } // namespace
 
 void CenterOnScreen(QWidget& window) {
+    // Where the platform can tell the frame before the window is shown, it
+    // does so once the native window exists.
+    window.winId();
     const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
     const QRect area = screen->geometry();
     const QSize outer = window.frameGeometry().size();
