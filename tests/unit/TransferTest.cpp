@@ -121,21 +121,6 @@ TEST_P(Transfer, SelectedTablesGoFromTheBottomOfTheListUp) {
     EXPECT_THAT(target.texts(), ElementsAre("A", "C", "D"));
 }
 
-TEST_P(Transfer, ExactConflictAskedAndYesDropsAndReplaces) {
-    w.connections.serve("SELECT * FROM \"EMP\"", kEmp);
-    fill(source, {"EMP"}, {0}, 0);
-    fill(target, {"DEPT", "EMP"});
-    w.prompts.answers = {true};
-    send();
-    EXPECT_THAT(w.prompts.texts, ElementsAre("Would you like to overwrite EMP?"));
-    EXPECT_THAT(w.prompts.titles, ElementsAre("Overwrite?"));
-    const Log statements = targetStatements();
-    ASSERT_EQ(statements.size(), 4u);
-    EXPECT_EQ(statements[0], tgt + "execute DROP TABLE \"EMP\"");
-    EXPECT_EQ(statements[1], tgt + "execute " + d.createEmp);
-    EXPECT_THAT(target.texts(), ElementsAre("DEPT", "EMP"));
-}
-
 TEST_P(Transfer, NoSkipsTheTableAndGoesOnWithTheNext) {
     w.connections.serve("SELECT * FROM \"A\"", {{{"X", 3}}, {{"1"}}});
     fill(source, {"A", "EMP"}, {0, 1}, 0);
@@ -170,15 +155,21 @@ TEST_P(Transfer, OtherLetterCaseIsAConflictOnlyTowardsSqlAnywhere) {
     }
 }
 
-TEST_P(Transfer, ExactEntryWinsOverOtherLetterCases) {
+// An exact entry wins over entries in other letter cases: it is the one
+// asked about, dropped and replaced.
+TEST_P(Transfer, ExactConflictAskedAndYesDropsAndReplaces) {
     w.connections.serve("SELECT * FROM \"EMP\"", kEmp);
     fill(source, {"EMP"}, {0}, 0);
-    fill(target, {"EMP", "Emp", "emp"});
+    fill(target, {"DEPT", "EMP", "Emp", "emp"});
     w.prompts.answers = {true};
     send();
     EXPECT_THAT(w.prompts.texts, ElementsAre("Would you like to overwrite EMP?"));
-    EXPECT_EQ(targetStatements().front(), tgt + "execute DROP TABLE \"EMP\"");
-    EXPECT_THAT(target.texts(), ElementsAre("EMP", "Emp", "emp"));
+    EXPECT_THAT(w.prompts.titles, ElementsAre("Overwrite?"));
+    const Log statements = targetStatements();
+    ASSERT_EQ(statements.size(), 4u);
+    EXPECT_EQ(statements[0], tgt + "execute DROP TABLE \"EMP\"");
+    EXPECT_EQ(statements[1], tgt + "execute " + d.createEmp);
+    EXPECT_THAT(target.texts(), ElementsAre("DEPT", "EMP", "Emp", "emp"));
 }
 
 TEST_P(Transfer, ZeroRowTableIsCreatedAndListedWithoutInsert) {
