@@ -60,6 +60,7 @@ public:
     int fieldCount() const override;
     const FieldInfo& fieldInfo(int index) const override;
     const FieldValue& value(int index) const override;
+    using Recordset::value;
 
 private:
     void checkOpen() const;
