@@ -108,7 +108,11 @@ bool Snapshot::readRow(std::vector<FieldValue>& row) {
         }
         if (!fillReadBuffer(length))
             throwFileError();
-        value.emplace(mBuffer.data() + mReadPos, length);
+        // Reusing the value's own room spares an allocation per value and row.
+        if (value)
+            value->assign(mBuffer.data() + mReadPos, length);
+        else
+            value.emplace(mBuffer.data() + mReadPos, length);
         mReadPos += length;
     }
     return true;

@@ -3,31 +3,43 @@
 namespace tallowmere {
 
 void appendLiteral(std::string& statement, std::string_view value, Side target) {
+    const char* doubled = target == Side::SqlAnywhere ? "'\\" : "'";
     statement += '\'';
-    for (char c : value) {
-        statement += c;
-        if (c == '\'' || (c == '\\' && target == Side::SqlAnywhere))
-            statement += c;
+    size_t start = 0;
+    for (size_t at; (at = value.find_first_of(doubled, start)) != std::string_view::npos;
+         start = at + 1) {
+        statement.append(value, start, at + 1 - start);
+        statement += value[at];
     }
+    statement.append(value, start);
     statement += '\'';
 }
 
-std::string RowStatement(Side target, const std::string& tableName, const Recordset& row,
-                         EventPump& events) {
-    std::string statement = "INSERT INTO " + QuoteIdentifier(tableName) + " VALUES(";
+RowStatementBuilder::RowStatementBuilder(Side target, const std::string& tableName)
+    : mTarget(target)
+    , mStart("INSERT INTO " + QuoteIdentifier(tableName) + " VALUES(") {}
+
+const std::string& RowStatementBuilder::build(const Recordset& row, EventPump& events) {
+    mText.assign(mStart);
     const int fields = row.fieldCount();
     for (int i = 0; i < fields; ++i) {
         events.yield();
         if (i > 0)
-            statement += ", ";
+            mText += ", ";
         const FieldValue& value = row.value(i);
         if (!value || value->empty())
-            statement += "NULL";
+            mText += "NULL";
         else
-            appendLiteral(statement, *value, target);
+            appendLiteral(mText, *value, mTarget);
     }
-    statement += ')';
-    return statement;
+    mText += ')';
+    return mText;
+}
+
+std::string RowStatement(Side target, const std::string& tableName, const Recordset& row,
+                         EventPump& events) {
+    RowStatementBuilder builder(target, tableName);
+    return builder.build(row, events);
 }
 
 } // namespace tallowmere

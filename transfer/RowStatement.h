@@ -15,7 +15,22 @@ namespace tallowmere {
 // in a literal as an escape, so there backslashes are doubled too.
 void appendLiteral(std::string& statement, std::string_view value, Side target);
 
-// Yields once per value while it builds, so a wide row keeps the window alive.
+// Builds the statements of one table's rows in one buffer that keeps its
+// room from row to row, so a long copy does not allocate for every row.
+class RowStatementBuilder {
+public:
+    RowStatementBuilder(Side target, const std::string& tableName);
+
+    // Yields once per value while it builds, so a wide row keeps the window
+    // alive. The text stays valid until the next build().
+    const std::string& build(const Recordset& row, EventPump& events);
+
+private:
+    Side mTarget;
+    std::string mStart;
+    std::string mText;
+};
+
 std::string RowStatement(Side target, const std::string& tableName, const Recordset& row,
                          EventPump& events);
 

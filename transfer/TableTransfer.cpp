@@ -69,10 +69,11 @@ struct Transfer {
         targetConnection.execute(CreateTableStatement(direction.target, name, fields));
 
         const long count = rows->recordCount();
+        RowStatementBuilder statement(direction.target, name);
         for (long row = 0; row < count; ++row) {
             context.events.yield();
             context.progress.setValue(static_cast<float>(double(row + 1) / count * 100.0));
-            targetConnection.execute(RowStatement(direction.target, name, *rows, context.events));
+            targetConnection.execute(statement.build(*rows, context.events));
             rows->moveNext();
         }
         context.progress.setValue(0);
