@@ -8,6 +8,9 @@ TableListWidget::TableListWidget(QWidget* parent)
     : QListWidget(parent) {
     setSelectionMode(QAbstractItemView::MultiSelection);
     setSortingEnabled(false); // entries are put in their sorted place as they come
+    // Entries are one line of text each: the view need not measure every one
+    // again each time events run while a long list loads.
+    setUniformItemSizes(true);
 }
 
 QListWidgetItem& TableListWidget::entry(int index) const {
