@@ -1,0 +1,106 @@
+// Statement text for the tests' own set-up and checks, written separately from the
+// program's quoting so that a fault there cannot hide itself in the check.
+#pragma once
+
+#include "OperationHarness.h"
+
+#include "data_access/Oracle.h"
+#include "data_access/Sybase.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace tallowmere::testing {
+
+using Rows = std::vector<std::vector<FieldValue>>;
+using Names = std::vector<std::string>;
+
+// A delimited identifier: embedded double quotes doubled.
+inline std::string quoted(const std::string& name) {
+    std::string text = "\"";
+    for (char c : name)
+        text += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return text + "\"";
+}
+
+// A string literal as both test databases read it: single quotes doubled.
+inline std::string literal(const std::string& text) {
+    std::string sql = "'";
+    for (char c : text)
+        sql += c == '\'' ? std::string("''") : std::string(1, c);
+    return sql + "'";
+}
+
+inline std::string hexOf(const std::string& bytes, bool upperCase) {
+    const char* digits = upperCase ? "0123456789ABCDEF" : "0123456789abcdef";
+    std::string hex;
+    for (unsigned char c : bytes) {
+        hex += digits[c >> 4];
+        hex += digits[c & 0x0F];
+    }
+    return hex;
+}
+
+// Rows compared whole; a failure names the first row that differs, with
+// long values shortened so a megabyte of text does not flood the log.
+inline ::testing::AssertionResult sameRows(const Rows& actual, const Rows& expected) {
+    const auto shown = [](const std::vector<FieldValue>& row) {
+        std::string text;
+        for (const FieldValue& value : row) {
+            const std::string v = value ? "'" + *value + "'" : "NULL";
+            text += (text.empty() ? "" : ", ") +
+                    (v.size() > 80 ? v.substr(0, 60) + "...(" + std::to_string(v.size()) + ")" : v);
+        }
+        return "(" + text + ")";
+    };
+    for (size_t i = 0; i < std::max(actual.size(), expected.size()); ++i) {
+        if (i >= actual.size() || i >= expected.size() || actual[i] != expected[i])
+            return ::testing::AssertionFailure()
+                   << "row " << i << " of " << actual.size() << " is "
+                   << (i < actual.size() ? shown(actual[i]) : "missing") << ", expected "
+                   << (i < expected.size() ? shown(expected[i]) : "none");
+    }
+    return ::testing::AssertionSuccess();
+}
+
+inline Names sortedNames(Names names) {
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// The first column of every row, as names.
+inline Names column(const Rows& rows) {
+    Names names;
+    for (const auto& row : rows)
+        names.push_back(row.at(0).value_or("<NULL>"));
+    return names;
+}
+
+// The tables each database itself lists, in byte order.
+inline Names sqliteTables(const SqliteDatabase& database) {
+    return sortedNames(
+        column(database.query("SELECT name FROM sqlite_master WHERE type = 'table'")));
+}
+inline Names postgresTables(const OracleAccount& account) {
+    return sortedNames(column(account.query("SELECT table_name FROM user_tables")));
+}
+
+// Both lists filled from the catalogues, as the main window loads them.
+inline void loadLists(Harness& harness) {
+    LoadSqlAnywhereTables(harness.sqlAnywhereList, harness.connections, harness.fields,
+                          harness.events);
+    LoadOracleTables(harness.oracleList, harness.connections, harness.fields, harness.events);
+}
+
+// Exactly these entries selected, the last of them current.
+inline void selectOnly(Harness& harness, TableList& list, const Names& names) {
+    for (int i = 0; i < list.count(); ++i)
+        list.setSelected(i, false);
+    for (const std::string& name : names)
+        harness.select(list, name);
+}
+
+} // namespace tallowmere::testing
