@@ -7,10 +7,17 @@
 #include "Workload.h"
 #include "Workspace.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <sstream>
 
 namespace bench {
 namespace {
+
+// The SQLite driver made fast, so the tool's own cost shows: it does not wait
+// for the disk after each statement.
+constexpr const char* kFastSqlite = "SyncPragma=OFF";
 
 // Two databases and the direction between them.
 struct Pair {
@@ -53,10 +60,14 @@ private:
         all.insert(all.end(), args);
         return all;
     }
+    // The tool and the limit under a profiler when TALLOWMERE_BENCH_PROFILER
+    // names one (e.g. "valgrind --tool=callgrind"); their times then mean nothing.
+    std::vector<std::string> profiled(std::vector<std::string> args) const;
     std::string makeSource(const std::string& name, long rows, const Pair& pair);
     void reset(const Pair& pair, bool recreate);
     void check(const Pair& pair, long rows);
     Line tool(const Pair& pair, long rows, const std::string& label);
+    CopyFigures copyOnce(const Pair& pair);
     CopyFigures copy(const Pair& pair);
     std::vector<Line> catalogues();
     Pair sqlitePair(const std::string& source) const;
@@ -72,8 +83,8 @@ private:
 
 Pair Run::sqlitePair(const std::string& source) const {
     Pair pair{"SQLite -> SQLite",
-              {"sqlite", kSqliteDriver, mWorkspace.file("target.db"), "SyncPragma=OFF"},
-              {"bench;Database=" + source + ";SyncPragma=OFF", "", "", kDataSource},
+              {"sqlite", kSqliteDriver, mWorkspace.file("target.db"), kFastSqlite},
+              {"bench;Database=" + source + ";" + std::string(kFastSqlite), "", "", kDataSource},
               false,
               false};
     return pair;
@@ -83,11 +94,23 @@ Pair Run::postgresPair(const std::string& source, const std::string& driverOptio
     const std::string postgresOptions = driverOptions.empty() ? "" : ";UseDeclareFetch=1";
     Pair pair{"SQLite -> PostgreSQL",
               {"postgres" + driverOptions, kPostgresDriver, source,
-               "SyncPragma=OFF" + std::string(driverOptions.empty() ? "" : ";StepAPI=1")},
+               std::string(kFastSqlite) + (driverOptions.empty() ? "" : ";StepAPI=1")},
               {mServer.sid() + postgresOptions, mAccount.user(), mAccount.password(), kDataSource},
               true,
               true};
     return pair;
+}
+
+std::vector<std::string> Run::profiled(std::vector<std::string> args) const {
+    const char* profiler = std::getenv("TALLOWMERE_BENCH_PROFILER");
+    if (!profiler || !*profiler)
+        return args;
+    std::vector<std::string> command;
+    std::istringstream words(profiler);
+    for (std::string word; words >> word;)
+        command.push_back(word);
+    command.insert(command.end(), args.begin(), args.end());
+    return command;
 }
 
 std::string Run::makeSource(const std::string& name, long rows, const Pair& pair) {
@@ -119,7 +142,7 @@ Line Run::tool(const Pair& pair, long rows, const std::string& label) {
         child({"tool", pair.toOracle ? "to-oracle" : "to-sqlanywhere", kTable,
                mWorkspace.file("inserts.sql"), mWorkspace.file("create.sql")});
     appendSettings(args, pair.settings);
-    const ChildResult result = runChild(args);
+    const ChildResult result = runChild(profiled(args));
     if (result.exitCode != 0)
         ++mWrongCopies;
     const auto values = parseReport(result.output);
@@ -132,16 +155,25 @@ Line Run::tool(const Pair& pair, long rows, const std::string& label) {
     return line;
 }
 
-CopyFigures Run::copy(const Pair& pair) {
+// The faster of two measurements of the same thing; waits and memory at their worst.
+Line fastest(const Line& first, const Line& second) {
+    Line best = first.seconds <= second.seconds ? first : second;
+    best.worstWaitMs = std::max(first.worstWaitMs, second.worstWaitMs);
+    best.worstWaitElsewhereMs = std::max(first.worstWaitElsewhereMs, second.worstWaitElsewhereMs);
+    best.peakMegabytes = std::max(first.peakMegabytes, second.peakMegabytes);
+    return best;
+}
+
+CopyFigures Run::copyOnce(const Pair& pair) {
     const double rows = static_cast<double>(mOptions.rows);
     CopyFigures figures;
     figures.tool = tool(pair, mOptions.rows, pair.label + ": tool");
 
     reset(pair, true);
-    const auto limit = parseReport(
-        runChildOrThrow(child({"limit", pair.targetString(), mWorkspace.file("inserts.sql"),
-                               pair.wideTarget ? "1" : "0"}))
-            .output);
+    const auto limit = parseReport(runChildOrThrow(profiled(child({"limit", pair.targetString(),
+                                                                   mWorkspace.file("inserts.sql"),
+                                                                   pair.wideTarget ? "1" : "0"})))
+                                       .output);
     check(pair, mOptions.rows);
     figures.limit = {pair.label + ": limit (bare loop)", rows, number(limit, "seconds")};
 
@@ -150,7 +182,17 @@ CopyFigures Run::copy(const Pair& pair) {
     const ChildResult peer = runChild(isql, {mWorkspace.file("inserts.sql"), false});
     check(pair, mOptions.rows);
     figures.peer = {pair.label + ": isql", rows, peer.seconds};
+    return figures;
+}
 
+CopyFigures Run::copy(const Pair& pair) {
+    CopyFigures figures = copyOnce(pair);
+    for (int i = 1; i < mOptions.repeats; ++i) {
+        const CopyFigures again = copyOnce(pair);
+        figures.tool = fastest(figures.tool, again.tool);
+        figures.limit = fastest(figures.limit, again.limit);
+        figures.peer = fastest(figures.peer, again.peer);
+    }
     figures.tool.limitSeconds = figures.limit.seconds;
     figures.peer.limitSeconds = figures.limit.seconds;
     return figures;
@@ -158,7 +200,7 @@ CopyFigures Run::copy(const Pair& pair) {
 
 std::vector<Line> Run::catalogues() {
     const std::string file = mWorkspace.file("catalogue.db");
-    const OdbcSetup setup{"catalogue", kSqliteDriver, file, "SyncPragma=OFF"};
+    const OdbcSetup setup{"catalogue", kSqliteDriver, file, kFastSqlite};
     mWorkspace.use(setup);
     runChildOrThrow(child({"make-tables", "DSN=" + std::string(kDataSource),
                            std::to_string(mOptions.catalogueNames)}));
@@ -201,16 +243,9 @@ int Run::run() {
         {"tool faster than isql on both", sqlite.tool.seconds < sqlite.peer.seconds &&
                                               postgres.tool.seconds < postgres.peer.seconds},
     };
-    double worst = 0, worstElsewhere = 0;
-    for (const Line* line : {&sqlite.tool, &postgres.tool}) {
-        worst = std::max(worst, line->worstWaitMs);
-        worstElsewhere = std::max(worstElsewhere, line->worstWaitElsewhereMs);
-    }
+    const double worst = std::max(sqlite.tool.worstWaitMs, postgres.tool.worstWaitMs);
     goals.push_back(
         {"worst event wait <= 50 ms, whole copy (" + rounded(worst, "%.1f") + " ms)", worst <= 50});
-    goals.push_back({"worst event wait <= 50 ms, leaving out connecting and the source fetch (" +
-                         rounded(worstElsewhere, "%.1f") + " ms)",
-                     worstElsewhere <= 50});
     if (mOptions.memoryRows > 0) {
         const std::string big = makeSource("memory.db", mOptions.memoryRows, sqlitePair(""));
         Line memory = tool(postgresPair(big, "-memory"), mOptions.memoryRows,
@@ -228,7 +263,8 @@ int Run::run() {
                              line.seconds - line.limitSeconds < 1.0});
         }
     }
-    printReport("Tallowmere copy benchmark: " + std::to_string(mOptions.rows) + " rows x 8 columns",
+    printReport("Tallowmere copy benchmark: " + std::to_string(mOptions.rows) +
+                    " rows x 8 columns, fastest of " + std::to_string(mOptions.repeats) + " runs",
                 lines, goals);
     if (mWrongCopies > 0)
         std::printf("\n%d copies came out WRONG.\n", mWrongCopies);

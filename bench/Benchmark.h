@@ -9,6 +9,9 @@ struct Options {
     long rows = 200000;
     long memoryRows = 2000000;   // 0 leaves the memory run out
     long catalogueNames = 20000; // 0 leaves the catalogues out
+    // Each copy's tool, limit and peer run in turn this many times; the fastest
+    // of each counts, so a passing disturbance of the machine does not.
+    int repeats = 3;
     std::string sourceFolder;
 };
 

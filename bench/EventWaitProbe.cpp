@@ -16,11 +16,6 @@ void EventWaitProbe::start() {
     mTimer.start();
 }
 
-bool EventWaitProbe::overlapsBlockingCall(Clock::time_point from, Clock::time_point to) const {
-    return std::any_of(mLog.blockingCalls().begin(), mLog.blockingCalls().end(),
-                       [&](const Interval& fetch) { return fetch.start < to && from < fetch.end; });
-}
-
 void EventWaitProbe::fire() {
     const Clock::time_point now = Clock::now();
     const Clock::time_point due = mLast + std::chrono::milliseconds(kIntervalMs);
@@ -30,7 +25,7 @@ void EventWaitProbe::fire() {
         return;
     const double waitMs = std::chrono::duration<double, std::milli>(now - due).count();
     mWorst = std::max(mWorst, waitMs);
-    if (!overlapsBlockingCall(due, now))
+    if (!mLog.overlapsBlockingCall(due, now))
         mWorstElsewhere = std::max(mWorstElsewhere, waitMs);
 }
 

@@ -21,14 +21,13 @@ public:
     void stop() { mTimer.stop(); }
 
     // The worst wait of all, and the worst one that did not overlap a call
-    // without a yield inside (opening a connection, fetching a result).
+    // without a yield inside (reading a catalogue).
     double worstWaitMs() const { return mWorst; }
     double worstWaitElsewhereMs() const { return mWorstElsewhere; }
     long fired() const { return mFired; }
 
 private:
     void fire();
-    bool overlapsBlockingCall(Clock::time_point from, Clock::time_point to) const;
 
     const StatementLog& mLog;
     QTimer mTimer;

@@ -1,5 +1,6 @@
 #include "RecordingConnection.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace bench {
@@ -23,9 +24,7 @@ public:
     }
     void open(const std::string& connectionString, const std::string& user,
               const std::string& password, long options) override {
-        const Clock::time_point start = Clock::now();
         mInner->open(connectionString, user, password, options);
-        mLog.blocked({start, Clock::now()});
     }
     void execute(const std::string& statement) override {
         mInner->execute(statement);
@@ -35,17 +34,18 @@ public:
                                              LockType lockType) override {
         const Clock::time_point start = Clock::now();
         auto result = mInner->openRecordset(commandText, cursorType, lockType);
-        mLog.fetched({start, Clock::now()});
+        mLog.fetched({start, Clock::now()}, false);
         return result;
     }
     std::unique_ptr<Recordset> openSchema(int schema) override {
         const Clock::time_point start = Clock::now();
         auto result = mInner->openSchema(schema);
-        mLog.fetched({start, Clock::now()});
+        mLog.fetched({start, Clock::now()}, true);
         return result;
     }
     void close() override { mInner->close(); }
     bool isOpen() const override { return mInner->isOpen(); }
+    void cancel() override { mInner->cancel(); }
 
 private:
     std::unique_ptr<Connection> mInner;
@@ -64,6 +64,24 @@ StatementLog::StatementLog(const std::string& insertsPath)
 
 StatementLog::~StatementLog() {
     std::fclose(mFile);
+}
+
+void StatementLog::fetched(Interval interval, bool blocking) {
+    const std::lock_guard lock(mIntervalsLock);
+    mFetches.push_back(interval);
+    if (blocking)
+        mBlocked.push_back(interval);
+}
+
+std::vector<Interval> StatementLog::fetches() const {
+    const std::lock_guard lock(mIntervalsLock);
+    return mFetches;
+}
+
+bool StatementLog::overlapsBlockingCall(Clock::time_point from, Clock::time_point to) const {
+    const std::lock_guard lock(mIntervalsLock);
+    return std::any_of(mBlocked.begin(), mBlocked.end(),
+                       [&](const Interval& call) { return call.start < to && from < call.end; });
 }
 
 void StatementLog::executed(const std::string& statement) {

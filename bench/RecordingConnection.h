@@ -1,8 +1,9 @@
 // Wraps the program's connections to keep what the tool sent: every INSERT
 // text goes to a file, one a line, for the limit and the peer to replay; the
-// table definition is kept to recreate the target; the moments a connection
-// opens and the source result is fetched are kept, since these calls have no
-// yield inside them and no window event can run then.
+// table definition is kept to recreate the target; the moments a result is
+// fetched are kept. Reading a catalogue has no yield inside it, so no window
+// event can run then; the source of a copy is read beside the event loop, on a
+// thread of its own, so the log is shared between threads.
 #pragma once
 
 #include "data_access/Connection.h"
@@ -10,6 +11,7 @@
 #include <chrono>
 #include <cstdio>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -30,19 +32,16 @@ public:
     StatementLog& operator=(const StatementLog&) = delete;
 
     void executed(const std::string& statement);
-    void fetched(Interval interval) {
-        mFetches.push_back(interval);
-        blocked(interval);
-    }
-    void blocked(Interval interval) { mBlocked.push_back(interval); }
+    void fetched(Interval interval, bool blocking);
 
     const std::string& createStatement() const { return mCreate; }
-    const std::vector<Interval>& fetches() const { return mFetches; }
-    // Opening connections and fetching results.
-    const std::vector<Interval>& blockingCalls() const { return mBlocked; }
+    std::vector<Interval> fetches() const;
+    // The calls no window event could run during.
+    bool overlapsBlockingCall(Clock::time_point from, Clock::time_point to) const;
     long inserts() const { return mInserts; }
 
 private:
+    mutable std::mutex mIntervalsLock;
     std::FILE* mFile;
     std::vector<char> mFileBuffer;
     std::string mCreate;

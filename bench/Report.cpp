@@ -39,7 +39,7 @@ void printReport(const std::string& title, const std::vector<Line>& lines,
     std::printf("\nx limit: time over the limit's time on the same pair (the catalogue: over the "
                 "driver's own reading of the names). wait ms: the worst lateness of a timer due "
                 "every 2 ms; elsewhere: the same, leaving out the calls with no yield inside "
-                "(connecting, fetching the source whole). fetch s: time fetching the source.\n");
+                "(reading a catalogue). fetch s: time reading the source whole.\n");
     std::fflush(stdout);
 }
 

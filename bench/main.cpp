@@ -1,4 +1,4 @@
-// tallowmere_bench [--tiny] [--rows N] [--memory-rows N] [--catalogue N]
+// tallowmere_bench [--tiny] [--rows N] [--memory-rows N] [--catalogue N] [--repeat N]
 // Prints one table: the copy as the program runs it, the bare loop of the
 // same statements, and unixODBC's isql, side by side on the same data.
 #include "Benchmark.h"
@@ -6,6 +6,7 @@
 #include "DatabaseChildren.h"
 #include "ToolRun.h"
 
+#include <algorithm>
 #include <cstring>
 #include <exception>
 #include <iostream>
@@ -38,13 +39,15 @@ bool parseOptions(int argc, char** argv, bench::Options& options) {
         const std::string arg = argv[i];
         const bool hasValue = i + 1 < argc;
         if (arg == "--tiny")
-            options = {300, 3000, 200, options.sourceFolder};
+            options = {300, 3000, 200, 1, options.sourceFolder};
         else if (arg == "--rows" && hasValue)
             options.rows = std::stol(argv[++i]);
         else if (arg == "--memory-rows" && hasValue)
             options.memoryRows = std::stol(argv[++i]);
         else if (arg == "--catalogue" && hasValue)
             options.catalogueNames = std::stol(argv[++i]);
+        else if (arg == "--repeat" && hasValue)
+            options.repeats = std::max(1, std::stoi(argv[++i]));
         else
             return false;
     }
@@ -62,7 +65,7 @@ int main(int argc, char** argv) {
         if (!parseOptions(argc, argv, options)) {
             std::cerr << "usage: " << argv[0]
                       << " [--tiny] [--rows N] [--memory-rows N (0: none)] [--catalogue N (0: "
-                         "none)]\n";
+                         "none)] [--repeat N]\n";
             return 2;
         }
         return bench::runBenchmark(options);

@@ -3,12 +3,24 @@
 // throws OperationCancelled once the user has closed the window.
 #pragma once
 
+#include <functional>
+
 namespace tallowmere {
 
 class EventPump {
 public:
     virtual ~EventPump() = default;
     virtual void yield() = 0;
+
+    // Runs work that has no yield inside it, such as reading a whole result,
+    // and returns or throws as the work does. The window's pump keeps the
+    // window answering meanwhile, and calls stop when the user closes it. Here
+    // the work simply runs.
+    virtual void runWhileWaiting(const std::function<void()>& work,
+                                 const std::function<void()>& stop) {
+        (void)stop;
+        work();
+    }
 };
 
 // For headless use: there are no window events to run.

@@ -7,6 +7,7 @@
 #include "Snapshot.h"
 #include "Utf16.h"
 
+#include <mutex>
 #include <sqlucode.h>
 
 namespace tallowmere {
@@ -60,8 +61,12 @@ struct OdbcConnection::Private {
     OdbcHandle environment;
     OdbcHandle connection;
     OdbcHandle executeStatement; // reused by execute(), one per connection
+    std::u16string executeText;  // execute()'s statement for a wide driver
     bool connected = false;
     CursorLocation cursorLocation = CursorLocation::Server;
+    // The statement a result is being read on, for cancel() from another thread.
+    std::mutex readingLock;
+    SQLHSTMT reading = SQL_NULL_HSTMT;
 
     void requireOpen() const {
         if (!connected)
@@ -71,6 +76,24 @@ struct OdbcConnection::Private {
         OdbcHandle statement(SQL_HANDLE_STMT, connection.get());
         statement.setNarrow(connection.narrow());
         return statement;
+    }
+    // Reads a whole result on a statement that cancel() can reach meanwhile.
+    template <typename Start>
+    std::unique_ptr<Recordset> readCancellable(const OdbcHandle& statement, Start start) {
+        struct Reading {
+            Private& owner;
+            Reading(Private& p, SQLHSTMT handle)
+                : owner(p) {
+                const std::lock_guard lock(owner.readingLock);
+                owner.reading = handle;
+            }
+            ~Reading() {
+                const std::lock_guard lock(owner.readingLock);
+                owner.reading = SQL_NULL_HSTMT;
+            }
+        } reading(*this, statement.get());
+        start();
+        return readWhole(statement);
     }
 };
 
@@ -127,7 +150,7 @@ void OdbcConnection::execute(const std::string& statement) {
         d->executeStatement = d->newStatement();
     const SQLHANDLE handle = d->executeStatement.get();
     try {
-        execDirect(d->executeStatement, statement, true);
+        execDirect(d->executeStatement, statement, true, &d->executeText);
     } catch (...) {
         SQLFreeStmt(handle, SQL_CLOSE);
         throw;
@@ -139,8 +162,7 @@ std::unique_ptr<Recordset> OdbcConnection::openRecordset(const std::string& comm
                                                          LockType) {
     d->requireOpen();
     OdbcHandle statement = d->newStatement();
-    execDirect(statement, commandText, true);
-    return readWhole(statement);
+    return d->readCancellable(statement, [&] { execDirect(statement, commandText, true); });
 }
 
 std::unique_ptr<Recordset> OdbcConnection::openSchema(int schema) {
@@ -150,8 +172,10 @@ std::unique_ptr<Recordset> OdbcConnection::openSchema(int schema) {
                             "Object or provider is not capable of performing the "
                             "requested operation.");
     OdbcHandle statement = d->newStatement();
-    check(SQLTables(statement.get(), nullptr, 0, nullptr, 0, nullptr, 0, nullptr, 0), statement);
-    return readWhole(statement);
+    return d->readCancellable(statement, [&] {
+        check(SQLTables(statement.get(), nullptr, 0, nullptr, 0, nullptr, 0, nullptr, 0),
+              statement);
+    });
 }
 
 void OdbcConnection::close() {
@@ -165,6 +189,12 @@ void OdbcConnection::close() {
 
 bool OdbcConnection::isOpen() const {
     return d->connected;
+}
+
+void OdbcConnection::cancel() {
+    const std::lock_guard lock(d->readingLock);
+    if (d->reading != SQL_NULL_HSTMT)
+        SQLCancel(d->reading);
 }
 
 } // namespace tallowmere

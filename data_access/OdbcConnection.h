@@ -27,6 +27,7 @@ public:
     std::unique_ptr<Recordset> openSchema(int schema) override;
     void close() override;
     bool isOpen() const override;
+    void cancel() override;
 
     // The string handed to the driver manager for an ADO-style one.
     static std::string odbcConnectionString(const std::string& connectionString);

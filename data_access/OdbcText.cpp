@@ -81,14 +81,17 @@ bool driverTakesWideText(const OdbcHandle& connection) {
     return wide;
 }
 
-void execDirect(const OdbcHandle& statement, const std::string& text, bool noDataIsOk) {
+void execDirect(const OdbcHandle& statement, const std::string& text, bool noDataIsOk,
+                std::u16string* wideBuffer) {
     SQLRETURN rc;
     if (statement.narrow()) {
         rc = SQLExecDirect(statement.get(),
                            reinterpret_cast<SQLCHAR*>(const_cast<char*>(text.data())),
                            SQLINTEGER(text.size()));
     } else {
-        std::u16string wide = utf8ToUtf16(text);
+        std::u16string ownBuffer;
+        std::u16string& wide = wideBuffer ? *wideBuffer : ownBuffer;
+        assignUtf8AsUtf16(text, wide);
         rc = SQLExecDirectW(statement.get(), reinterpret_cast<SQLWCHAR*>(wide.data()),
                             SQLINTEGER(wide.size()));
     }

@@ -14,7 +14,10 @@ class Snapshot;
 // True when the connected driver has the wide calls of its own.
 bool driverTakesWideText(const OdbcHandle& connection);
 
-void execDirect(const OdbcHandle& statement, const std::string& text, bool noDataIsOk);
+// wideBuffer holds the text for a driver that takes UTF-16; a caller that runs
+// many statements passes one that keeps its room.
+void execDirect(const OdbcHandle& statement, const std::string& text, bool noDataIsOk,
+                std::u16string* wideBuffer = nullptr);
 std::string columnName(const OdbcHandle& statement, SQLUSMALLINT column, SQLSMALLINT& sqlType);
 // Reads one value whole, in modest pieces, into the snapshot (text or null).
 void readTextValue(const OdbcHandle& statement, SQLUSMALLINT column, std::u16string& wideBuffer,

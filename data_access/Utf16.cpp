@@ -47,17 +47,30 @@ void appendUtf8(char32_t code, std::string& out) {
 
 std::u16string utf8ToUtf16(std::string_view text) {
     std::u16string out;
-    out.reserve(text.size());
+    assignUtf8AsUtf16(text, out);
+    return out;
+}
+
+void assignUtf8AsUtf16(std::string_view text, std::u16string& out) {
+    // No character takes more UTF-16 units than UTF-8 bytes.
+    out.resize(text.size());
+    char16_t* next = out.data();
     for (size_t i = 0; i < text.size();) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if (byte < 0x80) { // most text in a statement
+            *next++ = byte;
+            ++i;
+            continue;
+        }
         const char32_t code = decodeUtf8(text, i);
         if (code >= 0x10000) {
-            out += static_cast<char16_t>(0xD800 + ((code - 0x10000) >> 10));
-            out += static_cast<char16_t>(0xDC00 + ((code - 0x10000) & 0x3FF));
+            *next++ = static_cast<char16_t>(0xD800 + ((code - 0x10000) >> 10));
+            *next++ = static_cast<char16_t>(0xDC00 + ((code - 0x10000) & 0x3FF));
         } else {
-            out += static_cast<char16_t>(code);
+            *next++ = static_cast<char16_t>(code);
         }
     }
-    return out;
+    out.resize(static_cast<size_t>(next - out.data()));
 }
 
 void appendUtf16AsUtf8(std::u16string_view text, std::string& out) {

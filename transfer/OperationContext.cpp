@@ -12,8 +12,11 @@ std::unique_ptr<Connection> openConnection(const OperationContext& context, bool
     if (location != CursorLocation::Unspecified)
         connection->setCursorLocation(location);
     const ConnectionSettings settings = context.fields.current();
-    connection->open(oracleSide ? OracleConnectionString(settings)
-                                : SqlAnywhereConnectionString(settings));
+    const std::string text =
+        oracleSide ? OracleConnectionString(settings) : SqlAnywhereConnectionString(settings);
+    // A server slow to answer must not freeze the window; a connect cannot be
+    // stopped halfway, so closing the window waits for it to end.
+    context.events.runWhileWaiting([&] { connection->open(text); }, [] {});
     return connection;
 }
 

@@ -58,9 +58,14 @@ struct Transfer {
     }
 
     void copyTable(const std::string& name) {
-        auto rows =
-            sourceConnection.openRecordset("SELECT * FROM " + QuoteIdentifier(name),
-                                           direction.sourceCursorType, direction.sourceLockType);
+        std::unique_ptr<Recordset> rows;
+        context.events.runWhileWaiting(
+            [&] {
+                rows = sourceConnection.openRecordset("SELECT * FROM " + QuoteIdentifier(name),
+                                                      direction.sourceCursorType,
+                                                      direction.sourceLockType);
+            },
+            [&] { sourceConnection.cancel(); });
         std::vector<FieldInfo> fields;
         for (int i = 0; i < rows->fieldCount(); ++i) {
             context.events.yield();

@@ -4,6 +4,8 @@
 
 #include <QCoreApplication>
 
+#include <future>
+
 namespace tallowmere {
 
 WindowEventPump::WindowEventPump() {
@@ -17,6 +19,23 @@ void WindowEventPump::yield() {
     QCoreApplication::processEvents();
     mSinceEvents.restart();
     throwIfCancelled();
+}
+
+void WindowEventPump::runWhileWaiting(const std::function<void()>& work,
+                                      const std::function<void()>& stop) {
+    throwIfCancelled();
+    auto running = std::async(std::launch::async, work);
+    const std::chrono::milliseconds interval(kIntervalMs);
+    while (running.wait_for(interval) != std::future_status::ready) {
+        QCoreApplication::processEvents();
+        if (mCancelled) {
+            stop();
+            running.wait(); // its result, or its failure, no longer matters
+            throw OperationCancelled();
+        }
+    }
+    mSinceEvents.restart();
+    running.get(); // the work's own failure, if any
 }
 
 void WindowEventPump::throwIfCancelled() const {

@@ -2,6 +2,8 @@
 // repaint and the progress bar moves. The operations yield between every row
 // and value; running the event loop that often would cost more than the copy,
 // so it runs only when a few milliseconds have passed since the last time.
+// Reading a whole source result has no yield inside it and can take seconds,
+// so that runs beside the event loop instead of blocking it.
 // Once the user has closed the window the next yield stops the operation.
 #pragma once
 
@@ -17,6 +19,10 @@ public:
 
     WindowEventPump();
     void yield() override;
+    // The work runs on a thread of its own while this one runs the event loop
+    // every few milliseconds; the work must not touch the windows.
+    void runWhileWaiting(const std::function<void()>& work,
+                         const std::function<void()>& stop) override;
 
     // The program is ending: every later yield throws OperationCancelled.
     void cancel() { mCancelled = true; }

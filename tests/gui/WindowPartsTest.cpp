@@ -11,6 +11,9 @@
 #include "ui/WindowEventPump.h"
 
 #include <QTest>
+#include <QTimer>
+
+#include <future>
 
 #include <gtest/gtest.h>
 
@@ -180,6 +183,39 @@ TEST(WindowEventPump, StopsTheOperationAtEveryYieldOnceCancelled) {
     pump.cancel();
     EXPECT_THROW(pump.yield(), OperationCancelled);
     EXPECT_THROW(pump.yield(), OperationCancelled);
+}
+
+TEST(WindowEventPump, WindowEventsRunWhileWorkWithoutYieldsRunsAndItsFailureIsPassedOn) {
+    WindowEventPump pump;
+    std::promise<void> released;
+    QTimer::singleShot(0, [&] { released.set_value(); }); // runs only if events run
+    bool releasedByEvent = false;
+    pump.runWhileWaiting(
+        [&] {
+            releasedByEvent = released.get_future().wait_for(std::chrono::seconds(30)) ==
+                              std::future_status::ready;
+        },
+        [] {});
+    EXPECT_TRUE(releasedByEvent);
+
+    EXPECT_THROW(pump.runWhileWaiting([] { throw DatabaseError(7, "08S01", "gone"); }, [] {}),
+                 DatabaseError);
+}
+
+TEST(WindowEventPump, ClosingDuringWorkStopsItWaitsForItAndEndsTheOperation) {
+    WindowEventPump pump;
+    std::promise<void> stop;
+    std::future<void> stopped = stop.get_future();
+    bool workSawStop = false;
+    QTimer::singleShot(0, [&] { pump.cancel(); });
+    EXPECT_THROW(pump.runWhileWaiting(
+                     [&] {
+                         workSawStop = stopped.wait_for(std::chrono::seconds(30)) ==
+                                       std::future_status::ready;
+                     },
+                     [&] { stop.set_value(); }),
+                 OperationCancelled);
+    EXPECT_TRUE(workSawStop); // the work had ended before the operation did
 }
 
 TEST(OperationGate, RefusesASecondOperationWhileOneRunsAndOpensAgainAfterAFailure) {

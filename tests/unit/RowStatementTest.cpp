@@ -89,5 +89,23 @@ TEST(RowStatement, LiteralDoublesQuotesEverywhereAndBackslashesOnlyForSqlAnywher
     EXPECT_EQ(oracle, "'a''\\b'");
 }
 
+TEST(RowStatement, LiteralDoublesEveryQuoteAndBackslashWhereverTheyStandAndHowEverMany) {
+    const std::vector<std::pair<std::string, std::string>> cases{
+        {"'", "''''"},
+        {"\\", "'\\\\'"},
+        {"''\\\\''", "'''''\\\\\\\\'''''"},
+        {"\\'x'\\", "'\\\\''x''\\\\'"},
+        {std::string(3000, '\\') + "'", "'" + std::string(6000, '\\') + "'''"},
+    };
+    for (const auto& [value, expected] : cases) {
+        std::string sqlAnywhere;
+        appendLiteral(sqlAnywhere, value, Side::SqlAnywhere);
+        EXPECT_EQ(sqlAnywhere, expected) << value;
+    }
+    std::string oracle;
+    appendLiteral(oracle, "\\'x'\\", Side::Oracle);
+    EXPECT_EQ(oracle, "'\\''x''\\'");
+}
+
 } // namespace
 } // namespace tallowmere

@@ -20,9 +20,12 @@ TEST(Utf16, RoundTripsEveryScriptAndAstralCharacters) {
          "b\xFFFF"},
         {std::string("a\0b", 3), std::u16string(u"a\0b", 3)},
     };
+    std::u16string reused = u"left over from a longer text before";
     for (const auto& [utf8, utf16] : cases) {
         EXPECT_EQ(utf8ToUtf16(utf8), utf16);
         EXPECT_EQ(utf16ToUtf8(utf16), utf8);
+        assignUtf8AsUtf16(utf8, reused);
+        EXPECT_EQ(reused, utf16);
     }
 }
 
