@@ -67,7 +67,9 @@ private:
     void reset(const Pair& pair, bool recreate);
     void check(const Pair& pair, long rows);
     Line tool(const Pair& pair, long rows, const std::string& label);
-    CopyFigures copyOnce(const Pair& pair);
+    Line limit(const Pair& pair);
+    Line peer(const Pair& pair);
+    CopyFigures copyOnce(const Pair& pair, bool toolFirst);
     CopyFigures copy(const Pair& pair);
     std::vector<Line> catalogues();
     Pair sqlitePair(const std::string& source) const;
@@ -164,31 +166,43 @@ Line fastest(const Line& first, const Line& second) {
     return best;
 }
 
-CopyFigures Run::copyOnce(const Pair& pair) {
-    const double rows = static_cast<double>(mOptions.rows);
+Line Run::limit(const Pair& pair) {
+    reset(pair, true);
+    const auto values = parseReport(runChildOrThrow(profiled(child({"limit", pair.targetString(),
+                                                                    mWorkspace.file("inserts.sql"),
+                                                                    pair.wideTarget ? "1" : "0"})))
+                                        .output);
+    check(pair, mOptions.rows);
+    return {pair.label + ": limit (bare loop)", static_cast<double>(mOptions.rows),
+            number(values, "seconds")};
+}
+
+Line Run::peer(const Pair& pair) {
+    reset(pair, true);
+    const ChildResult result =
+        runChild(pair.isqlCommand(), {mWorkspace.file("inserts.sql"), false});
+    check(pair, mOptions.rows);
+    return {pair.label + ": isql", static_cast<double>(mOptions.rows), result.seconds};
+}
+
+// The limit and the peer replay what the tool sent, so the first round runs
+// the tool first; later rounds turn the order round, so that neither side
+// always meets the database just after the other has filled it.
+CopyFigures Run::copyOnce(const Pair& pair, bool toolFirst) {
     CopyFigures figures;
-    figures.tool = tool(pair, mOptions.rows, pair.label + ": tool");
-
-    reset(pair, true);
-    const auto limit = parseReport(runChildOrThrow(profiled(child({"limit", pair.targetString(),
-                                                                   mWorkspace.file("inserts.sql"),
-                                                                   pair.wideTarget ? "1" : "0"})))
-                                       .output);
-    check(pair, mOptions.rows);
-    figures.limit = {pair.label + ": limit (bare loop)", rows, number(limit, "seconds")};
-
-    reset(pair, true);
-    std::vector<std::string> isql = pair.isqlCommand();
-    const ChildResult peer = runChild(isql, {mWorkspace.file("inserts.sql"), false});
-    check(pair, mOptions.rows);
-    figures.peer = {pair.label + ": isql", rows, peer.seconds};
+    if (toolFirst)
+        figures.tool = tool(pair, mOptions.rows, pair.label + ": tool");
+    figures.limit = limit(pair);
+    figures.peer = peer(pair);
+    if (!toolFirst)
+        figures.tool = tool(pair, mOptions.rows, pair.label + ": tool");
     return figures;
 }
 
 CopyFigures Run::copy(const Pair& pair) {
-    CopyFigures figures = copyOnce(pair);
+    CopyFigures figures = copyOnce(pair, true);
     for (int i = 1; i < mOptions.repeats; ++i) {
-        const CopyFigures again = copyOnce(pair);
+        const CopyFigures again = copyOnce(pair, i % 2 == 0);
         figures.tool = fastest(figures.tool, again.tool);
         figures.limit = fastest(figures.limit, again.limit);
         figures.peer = fastest(figures.peer, again.peer);
