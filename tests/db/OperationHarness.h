@@ -51,7 +51,8 @@ struct Harness {
         const OperationContext current = context();
         runGuarded(current, [&] { operation(current); });
     }
-    void select(TableList& list, const std::string& name);
+    // Selects the entry and makes it the current one; throws when it is missing.
+    static void select(TableList& list, const std::string& name);
 
     PlainTableList sqlAnywhereList;
     PlainTableList oracleList;

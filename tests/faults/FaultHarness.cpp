@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <regex>
+#include <stdexcept>
 
 namespace tallowmere::faults {
 
@@ -61,14 +62,11 @@ void FaultHarness::loadOracleList() {
 }
 
 void select(TableList& list, const std::string& name) {
-    for (int i = 0; i < list.count(); ++i) {
-        if (list.text(i) == name) {
-            list.setSelected(i, true);
-            list.setCurrentIndex(i);
-            return;
-        }
+    try {
+        testing::Harness::select(list, name);
+    } catch (const std::logic_error& missing) {
+        ADD_FAILURE() << missing.what();
     }
-    ADD_FAILURE() << "no entry " << name;
 }
 
 void deselectAll(TableList& list) {
