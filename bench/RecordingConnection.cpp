@@ -45,6 +45,7 @@ public:
     }
     void close() override { mInner->close(); }
     bool isOpen() const override { return mInner->isOpen(); }
+    std::string dbmsName() const override { return mInner->dbmsName(); }
     void cancel() override { mInner->cancel(); }
 
 private:

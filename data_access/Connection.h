@@ -35,6 +35,8 @@ public:
     virtual std::unique_ptr<Recordset> openSchema(int schema) = 0;
     virtual void close() = 0;
     virtual bool isOpen() const = 0;
+    // The name the open data source gives its database system (SQL_DBMS_NAME).
+    virtual std::string dbmsName() const = 0;
     // Called from another thread: asks the call running on this connection to
     // stop, which it then does by failing. Without such a call it does nothing.
     virtual void cancel() {}

@@ -34,7 +34,13 @@ private:
 };
 
 // Values go in exactly as typed: nothing is quoted, escaped or braced.
+// The Oracle string names the SID with the keyword that the driver library
+// registered for "Microsoft ODBC for Oracle" reads; every Oracle connection,
+// probe and operation alike, is opened with it.
 std::string OracleConnectionString(const ConnectionSettings& settings);
+// The same for a given driver library, registered or not.
+std::string OracleConnectionStringFor(const ConnectionSettings& settings,
+                                      const std::string& driverLibrary);
 std::string SqlAnywhereConnectionString(const ConnectionSettings& settings);
 
 inline constexpr const char* kSqlAnywhereProvider = "MSDASQL";

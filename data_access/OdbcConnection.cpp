@@ -13,8 +13,18 @@
 namespace tallowmere {
 namespace {
 
+// Room for a short text of SQLGetInfo, such as the database system's name.
+constexpr SQLSMALLINT kInfoTextRoom = 256;
+
 bool isBinary(int adoType) {
-    return adoType == 128 || adoType == 204 || adoType == 205;
+    return adoType == adBinary || adoType == adVarBinary || adoType == adLongVarBinary;
+}
+
+SQLLEN numericAttribute(const OdbcHandle& statement, SQLUSMALLINT column, SQLUSMALLINT attribute) {
+    SQLLEN value = 0;
+    check(SQLColAttribute(statement.get(), column, attribute, nullptr, 0, nullptr, &value),
+          statement);
+    return value;
 }
 
 std::vector<FieldInfo> describeColumns(const OdbcHandle& statement) {
@@ -25,10 +35,10 @@ std::vector<FieldInfo> describeColumns(const OdbcHandle& statement) {
     for (SQLUSMALLINT column = 1; column <= columns; ++column) {
         SQLSMALLINT sqlType = 0;
         std::string name = columnName(statement, column, sqlType);
-        SQLLEN isUnsigned = SQL_FALSE;
-        SQLColAttribute(statement.get(), column, SQL_DESC_UNSIGNED, nullptr, 0, nullptr,
-                        &isUnsigned);
-        fields.push_back({std::move(name), adoTypeFromSqlType(sqlType, isUnsigned == SQL_TRUE)});
+        const bool isUnsigned = numericAttribute(statement, column, SQL_DESC_UNSIGNED) == SQL_TRUE;
+        fields.push_back({std::move(name), adoTypeFromSqlType(sqlType, isUnsigned),
+                          numericAttribute(statement, column, SQL_DESC_PRECISION),
+                          numericAttribute(statement, column, SQL_DESC_SCALE)});
     }
     return fields;
 }
@@ -189,6 +199,15 @@ void OdbcConnection::close() {
 
 bool OdbcConnection::isOpen() const {
     return d->connected;
+}
+
+std::string OdbcConnection::dbmsName() const {
+    d->requireOpen();
+    SQLCHAR name[kInfoTextRoom] = {};
+    SQLSMALLINT length = 0;
+    check(SQLGetInfo(d->connection.get(), SQL_DBMS_NAME, name, SQLSMALLINT(sizeof name), &length),
+          SQL_HANDLE_DBC, d->connection.get());
+    return reinterpret_cast<const char*>(name);
 }
 
 void OdbcConnection::cancel() {

@@ -27,6 +27,7 @@ public:
     std::unique_ptr<Recordset> openSchema(int schema) override;
     void close() override;
     bool isOpen() const override;
+    std::string dbmsName() const override;
     void cancel() override;
 
     // The string handed to the driver manager for an ADO-style one.

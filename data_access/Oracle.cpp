@@ -1,13 +1,25 @@
 #include "Oracle.h"
 
+#include "DatabaseError.h"
+#include "DriverRules.h"
 #include "Sybase.h"
 
 namespace tallowmere {
 
+void OpenOracleConnection(Connection& connection, const ConnectionSettings& settings) {
+    connection.open(OracleConnectionString(settings));
+    try {
+        if (NamesOracle(connection.dbmsName()))
+            connection.execute(kOracleSessionNumberFormat);
+    } catch (const DatabaseError&) {
+        // The session keeps its territory's format; the connection still works.
+    }
+}
+
 bool CanConnectOracle(ConnectionFactory& connections, const ConnectionFields& fields) {
     try {
         auto connection = connections.create();
-        connection->open(OracleConnectionString(fields.current()));
+        OpenOracleConnection(*connection, fields.current());
         return true;
     } catch (const std::exception&) {
         return false; // the caller shows its own words, or none
@@ -22,7 +34,7 @@ void LoadOracleTables(TableList& list, ConnectionFactory& connections,
                       const ConnectionFields& fields, EventPump& events) {
     auto connection = connections.create();
     connection->setCursorLocation(CursorLocation::Client);
-    connection->open(OracleConnectionString(fields.current()));
+    OpenOracleConnection(*connection, fields.current());
     auto tables = connection->openRecordset(kOracleCatalogueQuery);
 
     list.clear();

@@ -9,6 +9,15 @@
 namespace tallowmere {
 
 inline constexpr const char* kOracleCatalogueQuery = "SELECT table_name FROM user_tables";
+// Numbers travel as text with "." for the decimal character, whatever the
+// territory the Oracle client takes its session's number format from.
+inline constexpr const char* kOracleSessionNumberFormat =
+    "ALTER SESSION SET NLS_NUMERIC_CHARACTERS = '.,'";
+
+// Opens the connection with the Oracle connection string. When the database
+// names itself Oracle, its session is then given kOracleSessionNumberFormat;
+// a session that refuses it is used as it is.
+void OpenOracleConnection(Connection& connection, const ConnectionSettings& settings);
 
 // True when the Oracle connection string opens; any failure is swallowed.
 bool CanConnectOracle(ConnectionFactory& connections, const ConnectionFields& fields);

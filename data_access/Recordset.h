@@ -15,7 +15,9 @@ using FieldValue = std::optional<std::string>;
 
 struct FieldInfo {
     std::string name;
-    int adoType = 0; // ADO DataTypeEnum code
+    int adoType = 0;    // ADO DataTypeEnum code
+    long precision = 0; // as the driver reports it; 0 when it reports none
+    long scale = 0;
 };
 
 class Recordset {

@@ -50,7 +50,10 @@ constexpr std::array<std::pair<int16_t, const char*>, 39> kTypeNames{{
     {205, "adLongVarBinary"},
 }};
 
-enum class ClauseKind { LongBinary, Text, Numeric };
+// The largest precision SQL Anywhere's NUMERIC takes.
+constexpr long kSqlAnywhereMaxPrecision = 127;
+
+enum class ClauseKind { LongBinary, Text, Decimal, Integer };
 
 ClauseKind clauseKind(const std::string& typeName) {
     std::string lower = typeName;
@@ -63,9 +66,16 @@ ClauseKind clauseKind(const std::string& typeName) {
         return ClauseKind::LongBinary;
     if (contains("char"))
         return ClauseKind::Text;
-    if (contains("dec") || contains("numeric") || contains("int"))
-        return ClauseKind::Numeric;
+    if (contains("dec") || contains("numeric"))
+        return ClauseKind::Decimal;
+    if (contains("int"))
+        return ClauseKind::Integer;
     return ClauseKind::Text;
+}
+
+bool sqlAnywhereTakes(long precision, long scale) {
+    return precision >= 1 && precision <= kSqlAnywhereMaxPrecision && scale >= 0 &&
+           scale <= precision;
 }
 
 } // namespace
@@ -82,7 +92,9 @@ std::string ColumnClauseForOracle(const std::string& typeName) {
     switch (clauseKind(typeName)) {
     case ClauseKind::LongBinary:
         return " BLOB,";
-    case ClauseKind::Numeric:
+    case ClauseKind::Decimal:
+        return " NUMBER,";
+    case ClauseKind::Integer:
         return " NUMERIC,";
     case ClauseKind::Text:
         break;
@@ -90,11 +102,15 @@ std::string ColumnClauseForOracle(const std::string& typeName) {
     return " VARCHAR(2000),";
 }
 
-std::string ColumnClauseForSqlAnywhere(const std::string& typeName) {
+std::string ColumnClauseForSqlAnywhere(const std::string& typeName, long precision, long scale) {
     switch (clauseKind(typeName)) {
     case ClauseKind::LongBinary:
         return " OLEOBJECT,";
-    case ClauseKind::Numeric:
+    case ClauseKind::Decimal:
+        if (sqlAnywhereTakes(precision, scale))
+            return " NUMERIC(" + std::to_string(precision) + "," + std::to_string(scale) + "),";
+        return " NUMERIC,";
+    case ClauseKind::Integer:
         return " NUMERIC,";
     case ClauseKind::Text:
         break;
@@ -102,9 +118,11 @@ std::string ColumnClauseForSqlAnywhere(const std::string& typeName) {
     return " TEXT,";
 }
 
-std::string ColumnClause(Side target, const std::string& typeName) {
-    return target == Side::Oracle ? ColumnClauseForOracle(typeName)
-                                  : ColumnClauseForSqlAnywhere(typeName);
+std::string ColumnClause(Side target, const FieldInfo& field) {
+    const std::string typeName = DataTypeName(static_cast<int16_t>(field.adoType));
+    return target == Side::Oracle
+               ? ColumnClauseForOracle(typeName)
+               : ColumnClauseForSqlAnywhere(typeName, field.precision, field.scale);
 }
 
 std::string QuoteIdentifier(const std::string& name) {
@@ -123,7 +141,7 @@ std::string CreateTableStatement(Side target, const std::string& tableName,
     std::string statement = "CREATE TABLE " + QuoteIdentifier(tableName) + "(";
     for (const FieldInfo& field : fields) {
         statement += QuoteIdentifier(field.name);
-        statement += ColumnClause(target, DataTypeName(static_cast<int16_t>(field.adoType)));
+        statement += ColumnClause(target, field);
     }
     statement.pop_back(); // the last clause's comma (or the "(" of a table with no fields)
     statement += target == Side::Oracle ? ")" : ");";

@@ -1,6 +1,7 @@
 #include "OperationContext.h"
 
 #include "data_access/DatabaseError.h"
+#include "data_access/Oracle.h"
 
 namespace tallowmere {
 
@@ -12,11 +13,16 @@ std::unique_ptr<Connection> openConnection(const OperationContext& context, bool
     if (location != CursorLocation::Unspecified)
         connection->setCursorLocation(location);
     const ConnectionSettings settings = context.fields.current();
-    const std::string text =
-        oracleSide ? OracleConnectionString(settings) : SqlAnywhereConnectionString(settings);
     // A server slow to answer must not freeze the window; a connect cannot be
     // stopped halfway, so closing the window waits for it to end.
-    context.events.runWhileWaiting([&] { connection->open(text); }, [] {});
+    context.events.runWhileWaiting(
+        [&] {
+            if (oracleSide)
+                OpenOracleConnection(*connection, settings);
+            else
+                connection->open(SqlAnywhereConnectionString(settings));
+        },
+        [] {});
     return connection;
 }
 

@@ -1,5 +1,7 @@
 #include "RowStatement.h"
 
+#include "data_access/AdoType.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -41,6 +43,11 @@ private:
     size_t mBackslash;
 };
 
+// By the code narrowed to 16 bits, as the column clause reads it.
+bool isLongBinary(int adoType) {
+    return static_cast<int16_t>(adoType) == adLongVarBinary;
+}
+
 } // namespace
 
 void appendLiteral(std::string& statement, std::string_view value, Side target) {
@@ -55,12 +62,39 @@ void appendLiteral(std::string& statement, std::string_view value, Side target) 
     statement += '\'';
 }
 
+void appendByteEscapes(std::string& statement, std::string_view hexDigits) {
+    // Only pairs of digits can be escapes; anything else stays a plain literal.
+    if (hexDigits.size() % 2 != 0 ||
+        hexDigits.find_first_not_of("0123456789ABCDEFabcdef") != std::string_view::npos) {
+        appendLiteral(statement, hexDigits, Side::SqlAnywhere);
+        return;
+    }
+    statement.reserve(statement.size() + hexDigits.size() * 2 + 2); // "\\x" before every two digits
+    statement += '\'';
+    for (size_t at = 0; at < hexDigits.size(); at += 2) {
+        statement += "\\x";
+        statement.append(hexDigits.substr(at, 2));
+    }
+    statement += '\'';
+}
+
 RowStatementBuilder::RowStatementBuilder(Side target, const std::string& tableName)
     : mTarget(target)
     , mStart("INSERT INTO " + QuoteIdentifier(tableName) + " VALUES(") {}
 
+const std::vector<bool>& RowStatementBuilder::escapedFields(const Recordset& row) {
+    if (!mEscapedKnown) {
+        for (int i = 0; i < row.fieldCount(); ++i)
+            mEscaped.push_back(mTarget == Side::SqlAnywhere &&
+                               isLongBinary(row.fieldInfo(i).adoType));
+        mEscapedKnown = true;
+    }
+    return mEscaped;
+}
+
 const std::string& RowStatementBuilder::build(const Recordset& row, EventPump& events) {
     mText.assign(mStart);
+    const std::vector<bool>& escaped = escapedFields(row);
     const int fields = row.fieldCount();
     for (int i = 0; i < fields; ++i) {
         events.yield();
@@ -69,6 +103,8 @@ const std::string& RowStatementBuilder::build(const Recordset& row, EventPump& e
         const FieldValue& value = row.value(i);
         if (!value || value->empty())
             mText += "NULL";
+        else if (escaped[size_t(i)])
+            appendByteEscapes(mText, *value);
         else
             appendLiteral(mText, *value, mTarget);
     }

@@ -26,6 +26,7 @@ struct ColumnKind {
     const char* type;
     bool numericOnTarget;
     std::string (*literal)(int seed);
+    bool longBinary = false;
 };
 
 std::string texts(int seed) {
@@ -124,7 +125,7 @@ const std::vector<ColumnKind> kPostgresKinds{
     {"date", false, dates},
     {"timestamp", false, timestamps},
     {"boolean", false, booleans},
-    {"bytea", false, postgresBytea},
+    {"bytea", false, postgresBytea, true},
     {"smallint", true, smallIntegers},
 };
 
@@ -171,14 +172,18 @@ void create(const TableShape& shape, const std::function<void(const std::string&
 
 // One value in the form both sides share: null and empty text are alike
 // (both are sent as NULL); toward SQL Anywhere the target keeps backslashes
-// doubled; a NUMERIC target drops trailing zeros of a fraction.
-std::string canonical(const FieldValue& value, bool numericColumn, bool sourceToSqlAnywhere) {
+// doubled and long binaries as the escapes of their bytes; a NUMERIC target
+// drops trailing zeros of a fraction.
+std::string canonical(const FieldValue& value, const ColumnKind* kind, bool sourceToSqlAnywhere) {
     if (!value || value->empty())
         return "<null>";
     std::string text;
-    for (char c : *value)
-        text += c == '\\' && sourceToSqlAnywhere ? std::string("\\\\") : std::string(1, c);
-    if (numericColumn && text.find('.') != std::string::npos) {
+    if (sourceToSqlAnywhere && kind && kind->longBinary)
+        text = byteEscapes(*value);
+    else
+        for (char c : *value)
+            text += c == '\\' && sourceToSqlAnywhere ? std::string("\\\\") : std::string(1, c);
+    if (kind && kind->numericOnTarget && text.find('.') != std::string::npos) {
         text.erase(text.find_last_not_of('0') + 1);
         if (text.back() == '.')
             text.pop_back();
@@ -192,7 +197,7 @@ Names canonicalRows(const TableShape& shape, const Rows& rows, bool sourceToSqlA
     for (const auto& row : rows) {
         std::string line;
         for (size_t c = 0; c < row.size(); ++c)
-            line += canonical(row[c], c < shape.columns.size() && shape.columns[c]->numericOnTarget,
+            line += canonical(row[c], c < shape.columns.size() ? shape.columns[c] : nullptr,
                               sourceToSqlAnywhere) +
                     "|";
         lines.push_back(line);

@@ -44,6 +44,16 @@ inline std::string hexOf(const std::string& bytes, bool upperCase) {
     return hex;
 }
 
+// Bytes given as hexadecimal digits in SQL Anywhere's escape form, "\\x" and
+// two digits a byte: what the program sends for a long binary value, and so
+// what an SQLite file standing in for SQL Anywhere keeps.
+inline std::string byteEscapes(const std::string& hex) {
+    std::string escaped;
+    for (size_t i = 0; i + 1 < hex.size(); i += 2)
+        escaped += "\\x" + hex.substr(i, 2);
+    return escaped;
+}
+
 // Rows compared whole; a failure names the first row that differs, with
 // long values shortened so a megabyte of text does not flood the log.
 inline ::testing::AssertionResult sameRows(const Rows& actual, const Rows& expected) {

@@ -1,9 +1,7 @@
 // Whole tables copied both ways between the real databases, read back from
 // the target and compared value by value.
-#include "OperationHarness.h"
+#include "TestSql.h"
 
-#include "data_access/Oracle.h"
-#include "data_access/Sybase.h"
 #include "transfer/TableTransfer.h"
 
 #include <gtest/gtest.h>
@@ -13,18 +11,8 @@ using namespace tallowmere::testing;
 
 namespace {
 
-using Rows = std::vector<std::vector<FieldValue>>;
-using Names = std::vector<std::string>;
-
 const std::string kNonLatin = "\xd0\x9c\xd0\xbe\xd1\x81\xd0\xba\xd0\xb2\xd0\xb0 "
                               "\xe6\x9d\xb1\xe4\xba\xac \xf0\x9f\x98\x80";
-
-std::string sqlLiteral(const std::string& text) {
-    std::string literal = "'";
-    for (char c : text)
-        literal += c == '\'' ? std::string("''") : std::string(1, c);
-    return literal + "'";
-}
 
 class TransferRoundTrip : public ::testing::Test {
 protected:
@@ -52,7 +40,7 @@ TEST_F(TransferRoundTrip, OracleTableArrivesOnSqlAnywhereWithEveryValue) {
     oracle->exec("CREATE TABLE \"EMP\"(id INTEGER, amount NUMERIC(10,2), ratio DOUBLE PRECISION, "
                  "name TEXT, born DATE, seen TIMESTAMP, flag BOOLEAN, data BYTEA)");
     oracle->exec("INSERT INTO \"EMP\" VALUES(1, 3.25, 0.5, " +
-                 sqlLiteral("O'Brien\nline " + kNonLatin) +
+                 literal("O'Brien\nline " + kNonLatin) +
                  ", '2024-02-29', '2024-02-29 13:14:15', true, '\\x00ff10')");
     oracle->exec("INSERT INTO \"EMP\" VALUES(2, NULL, NULL, '', NULL, NULL, false, NULL)");
     oracle->exec("INSERT INTO \"EMP\" VALUES(3, -7, 1e-3, '" + big + "', NULL, NULL, NULL, NULL)");
@@ -68,7 +56,7 @@ TEST_F(TransferRoundTrip, OracleTableArrivesOnSqlAnywhereWithEveryValue) {
     ASSERT_EQ(rows.size(), 3u);
     const Rows expected{
         {"1", "3.25", "0.5", "O'Brien\nline " + kNonLatin, "2024-02-29", "2024-02-29 13:14:15", "1",
-         "00FF10"},
+         byteEscapes("00FF10")},
         {"2", std::nullopt, std::nullopt, std::nullopt, std::nullopt, std::nullopt, "0",
          std::nullopt},
         {"3", "-7", "0.001", big, std::nullopt, std::nullopt, std::nullopt, std::nullopt}};
@@ -77,12 +65,32 @@ TEST_F(TransferRoundTrip, OracleTableArrivesOnSqlAnywhereWithEveryValue) {
     EXPECT_EQ(harness->pointer.pointer(), PointerSetting::Default);
 }
 
+TEST_F(TransferRoundTrip, DecimalsArriveOnSqlAnywhereWithTheirPrecisionScaleAndEveryDigit) {
+    // Up to 15 significant digits, as many as the SQLite stand-in keeps; the
+    // fractions go past the six decimals of SQL Anywhere's bare NUMERIC.
+    oracle->exec("CREATE TABLE money(id INTEGER, p NUMERIC(12,4), q NUMERIC(20,10))");
+    oracle->exec("INSERT INTO money VALUES(1, 12345678.1234, 0.0123456789), "
+                 "(2, -0.0001, -12345.0123456789), (3, 99999999.9999, 1234567890.5)");
+    loadLists();
+    harness->select(harness->oracleList, "money");
+
+    harness->run(SendTablesToSqlAnywhere);
+
+    EXPECT_TRUE(harness->prompts.shown.empty()) << harness->prompts.shown.front();
+    EXPECT_EQ(sqlAnywhere.query("SELECT type FROM pragma_table_info('money')"),
+              (Rows{{"NUMERIC"}, {"NUMERIC(12,4)"}, {"NUMERIC(20,10)"}}));
+    EXPECT_EQ(sqlAnywhere.query("SELECT id, p, q FROM money ORDER BY id"),
+              (Rows{{"1", "12345678.1234", "0.0123456789"},
+                    {"2", "-0.0001", "-12345.0123456789"},
+                    {"3", "99999999.9999", "1234567890.5"}}));
+}
+
 TEST_F(TransferRoundTrip, SqlAnywhereTableArrivesOnOracleWithEveryValue) {
     const std::string path = "C:\\new\\table.txt";
     sqlAnywhere.exec("CREATE TABLE \"Hire Date\"(id INTEGER, ratio REAL, name TEXT, "
                      "born DATE, seen TIMESTAMP, flag BIT, data BLOB)");
     sqlAnywhere.exec("INSERT INTO \"Hire Date\" VALUES(1, 0.5, " +
-                     sqlLiteral("O'Brien " + path + "\n" + kNonLatin) +
+                     literal("O'Brien " + path + "\n" + kNonLatin) +
                      ", '2024-02-29', '2024-02-29 13:14:15', 1, x'00ff10')");
     sqlAnywhere.exec("INSERT INTO \"Hire Date\" VALUES(2, NULL, '', NULL, NULL, 0, NULL)");
     loadLists();

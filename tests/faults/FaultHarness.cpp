@@ -32,6 +32,8 @@ public:
     std::unique_ptr<Recordset> openSchema(int schema) override { return mInner.openSchema(schema); }
     void close() override { mInner.close(); }
     bool isOpen() const override { return mInner.isOpen(); }
+    std::string dbmsName() const override { return mInner.dbmsName(); }
+    void cancel() override { mInner.cancel(); }
 
 private:
     CountingConnectionFactory& mFactory;

@@ -97,8 +97,8 @@ TEST(StatementChecks, CreateTableClausesAndEndings) {
 }
 
 TEST(StatementChecks, ColumnKindFollowsTheTypeFamilies) {
-    EXPECT_EQ(expectedColumnKind(3), ColumnKind::Numeric);
-    EXPECT_EQ(expectedColumnKind(131), ColumnKind::Numeric);
+    EXPECT_EQ(expectedColumnKind(3), ColumnKind::Integer);
+    EXPECT_EQ(expectedColumnKind(131), ColumnKind::Decimal);
     EXPECT_EQ(expectedColumnKind(5), ColumnKind::Text); // adDouble
     EXPECT_EQ(expectedColumnKind(205), ColumnKind::LongBinary);
     EXPECT_EQ(expectedColumnKind(65536 + 205), ColumnKind::LongBinary);
@@ -138,6 +138,20 @@ TEST(StatementChecks, InsertValuesAndNulls) {
     EXPECT_EQ(checkInsert(R"(INSERT INTO "T" VALUES())", Side::Oracle, "T", {}), "");
 }
 
+TEST(StatementChecks, LongBinariesReadBackAsTheirBytesTowardsSqlAnywhere) {
+    const std::vector<FieldInfo> fields{{"B", 205}, {"T", 200}};
+    const auto stored = storedValues(Side::SqlAnywhere, fields, {"00FF27", "00FF27"});
+    EXPECT_EQ(stored, (std::vector<FieldValue>{std::string("\0\xFF'", 3), "00FF27"}));
+    EXPECT_EQ(storedValues(Side::Oracle, fields, {"00FF27", "x"})[0], "00FF27");
+    EXPECT_EQ(checkInsert(R"(INSERT INTO "T" VALUES('\x00\xff\x27', '00FF27'))", Side::SqlAnywhere,
+                          "T", stored),
+              "");
+    // Only two hexadecimal digits make an escape.
+    EXPECT_NE(checkInsert(R"(INSERT INTO "T" VALUES('\x00\xF', '00FF27'))", Side::SqlAnywhere, "T",
+                          {std::string("\0\x0F", 2), "00FF27"}),
+              "");
+}
+
 TEST(ConnectionStrings, ParsingFollowsTheKeyValueRules) {
     const auto parsed = parseConnectionString("Driver={a;b}}c};;Server=x=y;Pwd=");
     EXPECT_EQ(parsed.problem, "");
@@ -157,6 +171,11 @@ TEST(ConnectionStrings, OracleStringChecks) {
     const ConnectionSettings plain{"ORCL", "scott", "ti=ger", ""};
     const std::string good = "Driver={Microsoft ODBC for Oracle};Server=ORCL;Uid=scott;Pwd=ti=ger;";
     EXPECT_EQ(checkOracleConnectionString(good, plain, false), "");
+    EXPECT_NE(checkOracleConnectionString(good, plain, false, "DBQ"), "");
+    EXPECT_EQ(checkOracleConnectionString(
+                  "Driver={Microsoft ODBC for Oracle};DBQ=ORCL;Uid=scott;Pwd=ti=ger;", plain, false,
+                  "DBQ"),
+              "");
     EXPECT_NE(
         checkOracleConnectionString(
             "Driver={Microsoft ODBC for Oracle};Server=ORCL;Uid=scott;Pwd=tiger;", plain, false),

@@ -101,10 +101,10 @@ bool readsBackUnbraced(std::string_view value) {
 }
 
 std::string checkOracleConnectionString(const std::string& text, const ConnectionSettings& settings,
-                                        bool strict) {
+                                        bool strict, const std::string& databaseKey) {
     const std::vector<Attribute> expected{
         {"Driver", "Microsoft ODBC for Oracle", true},
-        {"Server", settings.oracleServer, false},
+        {databaseKey, settings.oracleServer, false},
         {"Uid", settings.oracleUser, false},
         {"Pwd", settings.oraclePassword, false},
     };

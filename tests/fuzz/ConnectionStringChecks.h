@@ -34,8 +34,9 @@ bool readsBackUnbraced(std::string_view value);
 // value that does not read back unbraced changes the string's attributes.
 // Unless strict, such a value ends the check at its own attribute (the ones
 // before it must still read back); strict, it is a failure.
+// The SID goes under databaseKey: "Server", or "DBQ" for Oracle's own driver.
 std::string checkOracleConnectionString(const std::string& text, const ConnectionSettings& settings,
-                                        bool strict);
+                                        bool strict, const std::string& databaseKey = "Server");
 
 // The ADO-style string and what the driver manager gets for it.
 std::string checkSqlAnywhereConnectionString(const std::string& adoText,

@@ -21,6 +21,24 @@ bool startsWith(std::string_view text, size_t at, std::string_view prefix) {
     return text.substr(at, prefix.size()) == prefix;
 }
 
+// The byte of an escape "xHH" at this place, or -1 when there is none.
+int hexByte(std::string_view s, size_t at) {
+    const auto digit = [](char c) {
+        if (c >= '0' && c <= '9')
+            return c - '0';
+        if (c >= 'A' && c <= 'F')
+            return c - 'A' + 10;
+        if (c >= 'a' && c <= 'f')
+            return c - 'a' + 10;
+        return -1;
+    };
+    if (at + 2 >= s.size() || (s[at] != 'x' && s[at] != 'X'))
+        return -1;
+    const int high = digit(s[at + 1]);
+    const int low = digit(s[at + 2]);
+    return high < 0 || low < 0 ? -1 : high * 16 + low;
+}
+
 // From an opening quote to its closing one; a doubled quote stands for one.
 Token readQuoted(std::string_view s, size_t& at, Side target) {
     const char quote = s[at];
@@ -44,8 +62,13 @@ Token readQuoted(std::string_view s, size_t& at, Side target) {
         if (c == '\\' && backslashEscapes) {
             if (at + 1 >= s.size())
                 break;
+            if (const int byte = hexByte(s, at + 1); byte >= 0) {
+                token.text += static_cast<char>(byte);
+                at += 4;
+                continue;
+            }
             if (s[at + 1] != '\\' && token.problem.empty())
-                token.problem = "backslash escape other than \\\\ in a literal";
+                token.problem = "backslash escape other than \\\\ or \\xHH in a literal";
             token.text += s[at + 1];
             at += 2;
             continue;

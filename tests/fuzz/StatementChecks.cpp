@@ -89,10 +89,19 @@ private:
     std::string mFailure;
 };
 
-bool columnClause(Expectations& expect, Side target, ColumnKind kind) {
-    switch (kind) {
-    case ColumnKind::Numeric:
+bool columnClause(Expectations& expect, Side target, const FieldInfo& field) {
+    switch (expectedColumnKind(field.adoType)) {
+    case ColumnKind::Integer:
         return expect.word("NUMERIC");
+    case ColumnKind::Decimal:
+        if (target == Side::Oracle)
+            return expect.word("NUMBER");
+        if (field.precision < 1 || field.precision > 127 || field.scale < 0 ||
+            field.scale > field.precision)
+            return expect.word("NUMERIC");
+        return expect.word("NUMERIC") && expect.punctuation('(') &&
+               expect.number(std::to_string(field.precision)) && expect.punctuation(',') &&
+               expect.number(std::to_string(field.scale)) && expect.punctuation(')');
     case ColumnKind::LongBinary:
         return expect.word(target == Side::Oracle ? "BLOB" : "OLEOBJECT");
     case ColumnKind::Text:
@@ -108,23 +117,42 @@ bool columnClause(Expectations& expect, Side target, ColumnKind kind) {
 
 ColumnKind expectedColumnKind(int adoType) {
     switch (static_cast<int16_t>(adoType)) {
-    case 2:   // adSmallInt
-    case 3:   // adInteger
     case 14:  // adDecimal
-    case 16:  // adTinyInt
-    case 17:  // adUnsignedTinyInt
-    case 18:  // adUnsignedSmallInt
-    case 19:  // adUnsignedInt
-    case 20:  // adBigInt
-    case 21:  // adUnsignedBigInt
     case 131: // adNumeric
     case 139: // adVarNumeric
-        return ColumnKind::Numeric;
+        return ColumnKind::Decimal;
+    case 2:  // adSmallInt
+    case 3:  // adInteger
+    case 16: // adTinyInt
+    case 17: // adUnsignedTinyInt
+    case 18: // adUnsignedSmallInt
+    case 19: // adUnsignedInt
+    case 20: // adBigInt
+    case 21: // adUnsignedBigInt
+        return ColumnKind::Integer;
     case 205: // adLongVarBinary
         return ColumnKind::LongBinary;
     default:
         return ColumnKind::Text;
     }
+}
+
+std::vector<FieldValue> storedValues(Side target, const std::vector<FieldInfo>& fields,
+                                     std::vector<FieldValue> values) {
+    if (target != Side::SqlAnywhere)
+        return values;
+    for (size_t i = 0; i < values.size() && i < fields.size(); ++i) {
+        FieldValue& value = values[i];
+        if (expectedColumnKind(fields[i].adoType) != ColumnKind::LongBinary || !value ||
+            value->size() % 2 != 0 ||
+            value->find_first_not_of("0123456789ABCDEFabcdef") != std::string::npos)
+            continue;
+        std::string bytes;
+        for (size_t at = 0; at < value->size(); at += 2)
+            bytes += static_cast<char>(std::stoi(value->substr(at, 2), nullptr, 16));
+        value = std::move(bytes);
+    }
+    return values;
 }
 
 std::string checkDropTable(std::string_view statement, const std::string& table) {
@@ -155,8 +183,7 @@ std::string checkCreateTable(std::string_view statement, Side target, const std:
     for (size_t i = 0; i < fields.size() && expect.ok(); ++i) {
         if (i > 0)
             expect.punctuation(',');
-        expect.identifier(fields[i].name) &&
-            columnClause(expect, target, expectedColumnKind(fields[i].adoType));
+        expect.identifier(fields[i].name) && columnClause(expect, target, fields[i]);
     }
     expect.punctuation(')');
     if (target == Side::SqlAnywhere)

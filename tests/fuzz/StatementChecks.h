@@ -27,11 +27,17 @@ std::string checkCreateTable(std::string_view statement, Side target, const std:
 std::string checkInsert(std::string_view statement, Side target, const std::string& table,
                         const std::vector<FieldValue>& values);
 
-enum class ColumnKind { Text, Numeric, LongBinary };
+// The values as the target keeps them: towards SQL Anywhere a long binary
+// value of hexadecimal digits is sent as escapes of its bytes.
+std::vector<FieldValue> storedValues(Side target, const std::vector<FieldInfo>& fields,
+                                     std::vector<FieldValue> values);
+
+enum class ColumnKind { Text, Integer, Decimal, LongBinary };
 
 // The column a type code must become, from the ADO type families: the
-// integer, decimal and numeric codes are numbers, long binary stays binary,
-// everything else is text. The code is narrowed to 16 bits first.
+// integer codes are whole numbers, the decimal and numeric codes numbers of
+// any scale, long binary stays binary, everything else is text. The code is narrowed to 16 bits
+// first.
 ColumnKind expectedColumnKind(int adoType);
 
 } // namespace tallowmere::fuzz

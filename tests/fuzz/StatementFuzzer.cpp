@@ -89,22 +89,28 @@ void checkStatements(const FuzzCase& input) {
     FuzzRow row(input.fields, input.values);
     RowStatementBuilder builder(input.target, input.table);
     NoEventPump events;
-    require(checkInsert(builder.build(row, events), input.target, input.table, input.values),
+    require(checkInsert(builder.build(row, events), input.target, input.table,
+                        storedValues(input.target, input.fields, input.values)),
             "INSERT");
     std::vector<FieldValue> next = input.values;
     std::reverse(next.begin(), next.end());
     row.setValues(next);
-    require(checkInsert(builder.build(row, events), input.target, input.table, next),
+    require(checkInsert(builder.build(row, events), input.target, input.table,
+                        storedValues(input.target, input.fields, next)),
             "The second INSERT");
 }
 
 void checkConnectionStrings(const FuzzCase& input) {
     const bool strict = strictConnectionStrings();
-    const std::string oracle = OracleConnectionString(input.settings);
-    require(checkOracleConnectionString(oracle, input.settings, strict),
-            "The Oracle connection string");
-    require(checkOdbcRewrite(oracle, OdbcConnection::odbcConnectionString(oracle)),
-            "The Oracle connection string for the driver manager");
+    // Oracle's own driver and any other behind the same driver name.
+    for (const auto& [library, key] : {std::pair{"/opt/oracle/libsqora.so.21.1", "DBQ"},
+                                       std::pair{"/usr/lib/odbc/psqlodbcw.so", "Server"}}) {
+        const std::string oracle = OracleConnectionStringFor(input.settings, library);
+        require(checkOracleConnectionString(oracle, input.settings, strict, key),
+                "The Oracle connection string");
+        require(checkOdbcRewrite(oracle, OdbcConnection::odbcConnectionString(oracle)),
+                "The Oracle connection string for the driver manager");
+    }
 
     const std::string sqlAnywhere = SqlAnywhereConnectionString(input.settings);
     const std::string forDriverManager = OdbcConnection::odbcConnectionString(sqlAnywhere);

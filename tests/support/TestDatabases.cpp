@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <stdexcept>
 #include <unistd.h>
 
@@ -18,11 +19,8 @@ std::string env(const char* name) {
     return value ? value : "";
 }
 
-void writeFile(const std::string& path, const std::string& text) {
-    std::ofstream out(path);
-    out << text;
-    if (!out)
-        throw std::runtime_error("Cannot write " + path);
+std::string driverRegistrations() {
+    return gFolder + "/odbcinst.ini";
 }
 
 std::string driverPath(const char* library) {
@@ -64,6 +62,18 @@ std::vector<std::vector<FieldValue>> queryOn(const std::string& connectionString
 
 } // namespace
 
+void writeFile(const std::string& path, const std::string& text) {
+    std::ofstream out(path);
+    out << text;
+    if (!out)
+        throw std::runtime_error("Cannot write " + path);
+}
+
+std::string readFile(const std::string& path) {
+    std::ifstream in(path);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
 void installPrivateEnvironment() {
     char pattern[] = "/tmp/tallowmere-test.XXXXXX";
     if (!mkdtemp(pattern))
@@ -73,7 +83,7 @@ void installPrivateEnvironment() {
     writeFile(gFolder + "/odbcinst.ini", "[SQLite3]\nDriver=" + so +
                                              "\n\n"
                                              "[Microsoft ODBC for Oracle]\nDriver=" +
-                                             driverPath("psqlodbcw.so") +
+                                             postgresDriverLibrary() +
                                              "\n\n"
                                              "[Missing Driver]\nDriver=" +
                                              gFolder + "/no-such-driver.so\n");
@@ -90,6 +100,26 @@ void installPrivateEnvironment() {
 
 const std::string& privateFolder() {
     return gFolder;
+}
+
+std::string postgresDriverLibrary() {
+    return driverPath("psqlodbcw.so");
+}
+
+void registerOracleDriver(const std::string& library) {
+    std::string text = readFile(driverRegistrations());
+    const std::string entry = "[Microsoft ODBC for Oracle]\nDriver=";
+    const auto at = text.find(entry);
+    if (at == std::string::npos)
+        throw std::runtime_error("no Oracle driver entry in " + driverRegistrations());
+    const auto valueStart = at + entry.size();
+    text.replace(valueStart, text.find('\n', valueStart) - valueStart, library);
+    writeFile(driverRegistrations(), text);
+}
+
+void traceDriverManager(const std::string& traceFile) {
+    writeFile(driverRegistrations(), "[ODBC]\nTrace=Yes\nTraceFile=" + traceFile + "\n\n" +
+                                         readFile(driverRegistrations()));
 }
 
 SqliteDatabase::SqliteDatabase()

@@ -17,6 +17,20 @@ namespace tallowmere::testing {
 void installPrivateEnvironment();
 const std::string& privateFolder();
 
+// A whole file's text, and a file written whole (throws when it cannot be).
+std::string readFile(const std::string& path);
+void writeFile(const std::string& path, const std::string& text);
+
+// The PostgreSQL driver library that stands in for Oracle's.
+std::string postgresDriverLibrary();
+// Points the driver name "Microsoft ODBC for Oracle" at another library. The
+// driver manager keeps what it has read: call before the first ODBC call.
+void registerOracleDriver(const std::string& library);
+// Has the driver manager write every call it takes to a trace file, which
+// shows each connection string as it was handed over. Before the first ODBC
+// call, too.
+void traceDriverManager(const std::string& traceFile);
+
 // The data source of the SQL Anywhere side, on a fresh SQLite file.
 inline constexpr const char* kSqliteDataSource = "TallowmereSqlAnywhere";
 // A data source whose driver library does not exist.

@@ -45,7 +45,23 @@ protected:
 TEST_F(Catalogue, CheckTriesSqlAnywhereFirstThroughTheBridgeThenOracle) {
     EXPECT_TRUE(ConnectionCheckPasses(connections, fields));
     EXPECT_THAT(log, ElementsAre("create#1", "#1 setProvider MSDASQL", "#1 " + kSqlAnywhereOpen,
-                                 "#1 release", "create#2", "#2 " + kOracleOpen, "#2 release"));
+                                 "#1 release", "create#2", "#2 " + kOracleOpen, "#2 dbmsName",
+                                 "#2 release"));
+}
+
+TEST_F(Catalogue, AnOracleDatabaseGetsTheSessionNumberFormatAndARefusalChangesNothing) {
+    const std::string alter = std::string("#2 execute ") + kOracleSessionNumberFormat;
+    connections.dbmsName = "ORACLE";
+    EXPECT_TRUE(ConnectionCheckPasses(connections, fields));
+    EXPECT_THAT(log, ::testing::Contains(alter));
+
+    log.clear();
+    connections.fail(alter.substr(3), 2248, "HY000", "invalid option for ALTER SESSION");
+    EXPECT_TRUE(ConnectionCheckPasses(connections, fields));
+    EXPECT_THAT(log,
+                ElementsAre("create#3", "#3 setProvider MSDASQL", "#3 " + kSqlAnywhereOpen,
+                            "#3 release", "create#4", "#4 " + kOracleOpen, "#4 dbmsName",
+                            "#4 execute " + std::string(kOracleSessionNumberFormat), "#4 release"));
 }
 
 TEST_F(Catalogue, FailingSqlAnywhereProbeNeverTriesOracle) {
@@ -75,6 +91,7 @@ TEST_F(Catalogue, OracleListsEveryTableInArrivalOrderAndMakesEntry0Current) {
     EXPECT_EQ(events.yields, 4);
     // Client-side cursor; the connection is only released, never closed.
     EXPECT_THAT(log, ElementsAre("create#1", "#1 setCursorLocation 3", "#1 " + kOracleOpen,
+                                 "#1 dbmsName",
                                  "#1 openRecordset SELECT table_name FROM user_tables -1 -1",
                                  "#1 release"));
 }

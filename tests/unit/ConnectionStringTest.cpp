@@ -27,6 +27,26 @@ TEST(ConnectionStrings, OracleStringHoldsTheValuesAsTyped) {
         EXPECT_EQ(OracleConnectionString(settings), expected);
 }
 
+TEST(ConnectionStrings, OraclesOwnDriverGetsTheSidAsDbqAndEveryOtherDriverAsServer) {
+    const ConnectionSettings settings{"//db:1521/orcl", "scott", "tiger", ""};
+    const std::pair<std::string, std::string> cases[] = {
+        {"/opt/oracle/instantclient_21_1/libsqora.so.21.1", "DBQ="},
+        {"libsqora.so.19.1", "DBQ="},
+        {"/usr/lib/x86_64-linux-gnu/odbc/psqlodbcw.so", "Server="},
+        {"/opt/devart/libdevartodbcoracle.so", "Server="},
+        // Only the file name counts, and it is Oracle's in its own letters.
+        {"/opt/libsqora/libmsorcl32.so", "Server="},
+        {"/opt/oracle/LIBSQORA.so.21.1", "Server="},
+        // Nothing registered, or nothing readable.
+        {"", "Server="},
+    };
+    for (const auto& [library, keyword] : cases)
+        EXPECT_EQ(OracleConnectionStringFor(settings, library),
+                  "Driver={Microsoft ODBC for Oracle};" + keyword +
+                      "//db:1521/orcl;Uid=scott;Pwd=tiger;")
+            << library;
+}
+
 TEST(ConnectionStrings, SqlAnywhereStringIsTheDataSourceWithNoSemicolon) {
     EXPECT_EQ(SqlAnywhereConnectionString({"a", "b", "c", "Sales"}), "Data Source=Sales");
     EXPECT_EQ(SqlAnywhereConnectionString({}), "Data Source=");

@@ -20,6 +20,7 @@ void PrintTo(const TypeRow& row, std::ostream* out) {
 constexpr const char* kVarchar = " VARCHAR(2000),";
 constexpr const char* kText = " TEXT,";
 constexpr const char* kNumeric = " NUMERIC,";
+constexpr const char* kNumber = " NUMBER,";
 
 const TypeRow kTypes[] = {
     {0, "adEmpty", kVarchar, kText},
@@ -35,7 +36,7 @@ const TypeRow kTypes[] = {
     {11, "adBoolean", kVarchar, kText},
     {12, "adVariant", kVarchar, kText},
     {13, "adIUnknown", kVarchar, kText},
-    {14, "adDecimal", kNumeric, kNumeric},
+    {14, "adDecimal", kNumber, kNumeric},
     {16, "adTinyInt", kNumeric, kNumeric},
     {17, "adUnsignedTinyInt", kNumeric, kNumeric},
     {18, "adUnsignedSmallInt", kNumeric, kNumeric},
@@ -47,14 +48,14 @@ const TypeRow kTypes[] = {
     {128, "adBinary", kVarchar, kText},
     {129, "adChar", kVarchar, kText},
     {130, "adWChar", kVarchar, kText},
-    {131, "adNumeric", kNumeric, kNumeric},
+    {131, "adNumeric", kNumber, kNumeric},
     {132, "adUserDefined", kVarchar, kText},
     {133, "adDBDate", kVarchar, kText},
     {134, "adDBTime", kVarchar, kText},
     {135, "adDBTimeStamp", kVarchar, kText},
     {136, "adChapter", kVarchar, kText},
     {138, "adPropVariant", kVarchar, kText},
-    {139, "adVarNumeric", kNumeric, kNumeric},
+    {139, "adVarNumeric", kNumber, kNumeric},
     {200, "adVarChar", kVarchar, kText},
     {201, "adLongVarChar", kVarchar, kText},
     {202, "adVarWChar", kVarchar, kText},
@@ -71,8 +72,8 @@ TEST_P(TypeMapping, NameAndBothClauses) {
     EXPECT_EQ(name, row.name);
     EXPECT_EQ(ColumnClauseForOracle(name), row.toOracle);
     EXPECT_EQ(ColumnClauseForSqlAnywhere(name), row.toSqlAnywhere);
-    EXPECT_EQ(ColumnClause(Side::Oracle, name), row.toOracle);
-    EXPECT_EQ(ColumnClause(Side::SqlAnywhere, name), row.toSqlAnywhere);
+    EXPECT_EQ(ColumnClause(Side::Oracle, {"C", row.code}), row.toOracle);
+    EXPECT_EQ(ColumnClause(Side::SqlAnywhere, {"C", row.code}), row.toSqlAnywhere);
     // The statement applies the same mapping to a field of that type.
     std::string clause = row.toSqlAnywhere;
     clause.pop_back();
@@ -103,6 +104,40 @@ TEST(TypeMapping, UnknownCodesAndFlagBitsGiveNoNameAndTheTextClause) {
     }
     EXPECT_EQ(ColumnClauseForOracle(""), kVarchar);
     EXPECT_EQ(ColumnClauseForSqlAnywhere(""), kText);
+}
+
+TEST(TypeMapping, OnlyDecimalsTakeTheSourcePrecisionAndScaleTowardsSqlAnywhere) {
+    struct Case {
+        FieldInfo field;
+        const char* toSqlAnywhere;
+        const char* toOracle;
+    };
+    const Case cases[] = {
+        {{"A", 131, 12, 4}, " NUMERIC(12,4),", kNumber},
+        {{"A", 14, 20, 10}, " NUMERIC(20,10),", kNumber},
+        {{"A", 139, 127, 127}, " NUMERIC(127,127),", kNumber},
+        {{"A", 131, 1, 0}, " NUMERIC(1,0),", kNumber},
+        // Outside what SQL Anywhere takes, or not reported: its own default.
+        {{"A", 131, 0, 0}, kNumeric, kNumber},
+        {{"A", 131, 128, 2}, kNumeric, kNumber},
+        {{"A", 131, 10, 11}, kNumeric, kNumber},
+        {{"A", 131, 10, -1}, kNumeric, kNumber},
+        {{"A", 14, -4, 0}, kNumeric, kNumber},
+        {{"A", 131, 4294967298, 2}, kNumeric, kNumber},
+        // Integers and everything else ignore them.
+        {{"A", 3, 10, 0}, kNumeric, kNumeric},
+        {{"A", 20, 19, 0}, kNumeric, kNumeric},
+        {{"A", 200, 10, 2}, kText, kVarchar},
+        {{"A", 205, 10, 2}, " OLEOBJECT,", " BLOB,"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.field.adoType) + " " + std::to_string(c.field.precision) +
+                     "," + std::to_string(c.field.scale));
+        EXPECT_EQ(ColumnClause(Side::SqlAnywhere, c.field), c.toSqlAnywhere);
+        EXPECT_EQ(ColumnClause(Side::Oracle, c.field), c.toOracle);
+    }
+    EXPECT_EQ(CreateTableStatement(Side::SqlAnywhere, "T", {{"P", 131, 12, 4}, {"N", 3, 10, 0}}),
+              "CREATE TABLE \"T\"(\"P\" NUMERIC(12,4),\"N\" NUMERIC);");
 }
 
 TEST(TypeMapping, CodesAreNarrowedTo16BitsBeforeTheLookup) {

@@ -57,14 +57,18 @@ public:
         mOpen = false;
     }
     bool isOpen() const override { return mOpen; }
+    std::string dbmsName() const override {
+        call("dbmsName");
+        return mFactory.dbmsName;
+    }
 
 private:
-    void record(const std::string& text) {
+    void record(const std::string& text) const {
         std::string line = "#";
         line.append(std::to_string(mId)).append(" ").append(text);
         mFactory.mLog.push_back(std::move(line));
     }
-    void call(const std::string& text) {
+    void call(const std::string& text) const {
         record(text);
         if (auto failure = mFactory.mFailures.find(text); failure != mFactory.mFailures.end())
             throw failure->second;

@@ -47,6 +47,9 @@ public:
 
     int created() const { return mCreated; }
 
+    // What every connection answers to dbmsName().
+    std::string dbmsName = "PostgreSQL";
+
 private:
     friend class FakeConnection;
     Log& mLog;

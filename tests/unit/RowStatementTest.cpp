@@ -107,5 +107,29 @@ TEST(RowStatement, LiteralDoublesEveryQuoteAndBackslashWhereverTheyStandAndHowEv
     EXPECT_EQ(oracle, "'\\''x''\\'");
 }
 
+TEST(RowStatement, LongBinariesGoAsByteEscapesOnlyTowardsSqlAnywhere) {
+    // Binary values arrive from the reader as upper-case hexadecimal digits.
+    // The code counts narrowed to 16 bits, as for the column clause.
+    const CannedTable table{{{"L", 65536 + 205}, {"S", 128}, {"V", 204}, {"T", 200}},
+                            {{"00FF41", "00FF41", "5C", "\\x41"},
+                             {"", std::nullopt, "", ""},
+                             {"0'\\", std::nullopt, "", ""}}};
+    auto rows = fakes::makeRecordset(table);
+    fakes::CountingEventPump events;
+    RowStatementBuilder toSqlAnywhere(Side::SqlAnywhere, "B");
+    RowStatementBuilder toOracle(Side::Oracle, "B");
+    EXPECT_EQ(toSqlAnywhere.build(*rows, events),
+              "INSERT INTO \"B\" VALUES('\\x00\\xFF\\x41', '00FF41', '5C', '\\\\x41')");
+    EXPECT_EQ(toOracle.build(*rows, events),
+              "INSERT INTO \"B\" VALUES('00FF41', '00FF41', '5C', '\\x41')");
+    rows->moveNext();
+    EXPECT_EQ(toSqlAnywhere.build(*rows, events),
+              "INSERT INTO \"B\" VALUES(NULL, NULL, NULL, NULL)");
+    // Anything but pairs of digits can be no escape and stays a safe literal.
+    rows->moveNext();
+    EXPECT_EQ(toSqlAnywhere.build(*rows, events),
+              "INSERT INTO \"B\" VALUES('0''\\\\', NULL, NULL, NULL)");
+}
+
 } // namespace
 } // namespace tallowmere

@@ -19,7 +19,7 @@ using ::testing::IsEmpty;
 // Busy pointer, then the side's connection, before anything else.
 Log openingOf(bool oracle) {
     if (oracle)
-        return {"pointer 11", "create#1", "#1 " + kOracleOpen};
+        return {"pointer 11", "create#1", "#1 " + kOracleOpen, "#1 dbmsName"};
     return {"pointer 11", "create#1", "#1 setProvider MSDASQL", "#1 " + kSqlAnywhereOpen};
 }
 

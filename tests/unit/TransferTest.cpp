@@ -1,6 +1,9 @@
 // Copying tables in both directions, against the recording fakes.
 #include "Fakes.h"
 
+#include "data_access/Oracle.h"
+#include "maintenance/TableDeletion.h"
+#include "maintenance/TableRenaming.h"
 #include "transfer/TableTransfer.h"
 
 #include <algorithm>
@@ -26,6 +29,7 @@ struct Direction {
     const char* noSelection;
     const char* sourceCursor; // cursor and lock type of the SELECT
     const char* createEmp;
+    const char* picture; // the long binary 0A0B as the target reads its bytes
 };
 
 void PrintTo(const Direction& direction, std::ostream* out) {
@@ -34,9 +38,9 @@ void PrintTo(const Direction& direction, std::ostream* out) {
 
 const Direction kDirections[] = {
     {"ToSqlAnywhere", false, "Please select a table to send.", "-1 -1",
-     "CREATE TABLE \"EMP\"(\"ID\" NUMERIC,\"NAME\" TEXT,\"PIC\" OLEOBJECT);"},
+     "CREATE TABLE \"EMP\"(\"ID\" NUMERIC,\"NAME\" TEXT,\"PIC\" OLEOBJECT);", "'\\x0A\\x0B'"},
     {"ToOracle", true, "Please select a table", "3 3",
-     "CREATE TABLE \"EMP\"(\"ID\" NUMERIC,\"NAME\" VARCHAR(2000),\"PIC\" BLOB)"},
+     "CREATE TABLE \"EMP\"(\"ID\" NUMERIC,\"NAME\" VARCHAR(2000),\"PIC\" BLOB)", "'0A0B'"},
 };
 
 class Transfer : public ::testing::TestWithParam<Direction> {
@@ -63,6 +67,31 @@ protected:
 INSTANTIATE_TEST_SUITE_P(BothDirections, Transfer, ::testing::ValuesIn(kDirections),
                          [](const auto& info) { return std::string(info.param.name); });
 
+TEST(OracleSession, EveryOperationSetsTheNumberFormatRightAfterOpeningOracle) {
+    const std::string alter = std::string("#1 execute ") + kOracleSessionNumberFormat;
+    const std::function<void(const OperationContext&)> operations[] = {
+        SendTablesToSqlAnywhere, SendTablesToOracle, DeleteOracleTables, RenameOracleTable};
+    for (bool refused : {false, true}) {
+        for (const auto& operation : operations) {
+            Window w;
+            w.connections.dbmsName = "Oracle";
+            if (refused)
+                w.connections.fail(alter.substr(3), 2248, "HY000", "invalid option");
+            w.connections.serve("SELECT * FROM \"EMP\"", kEmp);
+            fill(w.oracleList, {"EMP"}, {0}, 0);
+            fill(w.sqlAnywhereList, {"EMP"}, {0}, 0);
+            w.prompts.answers = {true};
+            w.prompts.inputs = {"EMP2"};
+            EXPECT_TRUE(runGuarded(w.context(), [&] { operation(w.context()); }));
+            const auto at = std::find(w.log.begin(), w.log.end(), "#1 dbmsName");
+            ASSERT_NE(at, w.log.end());
+            EXPECT_EQ(*std::next(at), alter);
+            // A session that refuses the format is used as it is.
+            EXPECT_THAT(w.logWith("message"), IsEmpty());
+        }
+    }
+}
+
 TEST_P(Transfer, ExactCallSequenceForOneTable) {
     w.connections.serve("SELECT * FROM \"EMP\"", kEmp);
     fill(source, {"DEPT", "EMP"}, {1}, 1);
@@ -72,6 +101,7 @@ TEST_P(Transfer, ExactCallSequenceForOneTable) {
                  "create#1",
                  std::string("#1 setCursorLocation ") + (d.toOracle ? "2" : "3"),
                  "#1 " + kOracleOpen,
+                 "#1 dbmsName",
                  "create#2",
                  std::string("#2 setCursorLocation ") + (d.toOracle ? "3" : "2"),
                  "#2 " + kSqlAnywhereOpen,
@@ -80,7 +110,7 @@ TEST_P(Transfer, ExactCallSequenceForOneTable) {
                  "progress 50",
                  tgt + "execute INSERT INTO \"EMP\" VALUES('12', 'SMITH', NULL)",
                  "progress 100",
-                 tgt + "execute INSERT INTO \"EMP\" VALUES('13', 'O''Brien', '0A0B')",
+                 tgt + "execute INSERT INTO \"EMP\" VALUES('13', 'O''Brien', " + d.picture + ")",
                  "progress 0"};
     if (d.toOracle)
         expected.insert(expected.end(), {"#2 close", "#1 close", "pointer 0"});
