@@ -3,17 +3,30 @@
 // window when both databases answer.
 #include "data_access/OdbcConnection.h"
 #include "data_access/SettingsStore.h"
+#include "ui/CommandLine.h"
 #include "ui/Form1.h"
 #include "ui/MessageBoxPrompts.h"
 
 #include <QApplication>
 
+#include <cstdio>
+
 int main(int argc, char** argv) {
     // The layout is in fixed pixels; let Qt scale all of it on dense screens.
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
         Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
-    QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tallowmere"));
+    QApplication::setApplicationVersion(QStringLiteral(TALLOWMERE_VERSION));
+    {
+        // Answered before the windows' application exists, so that no display
+        // is needed for them.
+        QCoreApplication terminal(argc, argv);
+        if (const auto answer = tallowmere::TerminalAnswer(QCoreApplication::arguments())) {
+            std::fputs(qPrintable(*answer), stdout);
+            return 0;
+        }
+    }
+    QApplication application(argc, argv);
 
     tallowmere::OdbcConnectionFactory connections;
     tallowmere::FileSettingsStore settings;

@@ -153,7 +153,7 @@ ConnectionSettings Form1::current() const {
 
 void Form1::Form_Load() {
     CenterOnScreen(*this);
-    OpenHomePageByChance(mServices.homePage);
+    OpenHomePageByChance(mServices.homePage, HomePageAddress(mServices.programFolder));
     LoadHandCursor(mPointer, mServices.programFolder);
     for (ConnectionField* field : {Text1, Text2, Text3, Text4})
         field->load();

@@ -1,6 +1,7 @@
 #include "HomePage.h"
 
 #include <QDesktopServices>
+#include <QDir>
 #include <QTime>
 #include <QUrl>
 
@@ -27,9 +28,15 @@ int drawFromFraction(double fraction) {
     return static_cast<int>(fraction * 100) + 1;
 }
 
-void OpenHomePageByChance(const HomePageServices& services) {
+std::string HomePageAddress(const QString& programFolder) {
+    const QString page =
+        QDir::cleanPath(programFolder + QStringLiteral("/../../share/tallowmere/about.html"));
+    return QUrl::fromLocalFile(page).toString().toStdString();
+}
+
+void OpenHomePageByChance(const HomePageServices& services, const std::string& address) {
     if (services.drawOneToHundred() == kHomePageLuckyNumber)
-        services.openInBrowser(kHomePageAddress);
+        services.openInBrowser(address);
 }
 
 } // namespace tallowmere

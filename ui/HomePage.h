@@ -3,12 +3,13 @@
 // nothing but the program itself ever opens a browser.
 #pragma once
 
+#include <QString>
+
 #include <functional>
 #include <string>
 
 namespace tallowmere {
 
-inline constexpr const char* kHomePageAddress = "https://brindlecote.example/tallowmere/";
 inline constexpr int kHomePageLuckyNumber = 7;
 
 struct HomePageServices {
@@ -22,6 +23,10 @@ struct HomePageServices {
 // A whole number from 1 to 100 out of a fraction in [0, 1).
 int drawFromFraction(double fraction);
 
-void OpenHomePageByChance(const HomePageServices& services);
+// The program's own about page, installed under share/tallowmere beside the
+// program's folder lib/tallowmere (the build folder is laid out alike).
+std::string HomePageAddress(const QString& programFolder);
+
+void OpenHomePageByChance(const HomePageServices& services, const std::string& address);
 
 } // namespace tallowmere

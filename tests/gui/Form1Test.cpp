@@ -263,7 +263,8 @@ TEST(Form1, TheHomePageOpensOnlyOnTheLuckyDraw) {
     FormHarness harness(connections);
     harness.homePage.draw = 7;
     harness.start();
-    EXPECT_EQ(harness.homePage.opened, std::vector<std::string>{kHomePageAddress});
+    EXPECT_EQ(harness.homePage.opened,
+              std::vector<std::string>{HomePageAddress(harness.programFolder)});
     FormHarness unlucky(connections);
     unlucky.homePage.draw = 8;
     unlucky.start();

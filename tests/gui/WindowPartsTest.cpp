@@ -2,6 +2,7 @@
 // deselect all, the help texts, the home page draw, the event yield and the
 // one-operation gate.
 #include "data_access/DatabaseError.h"
+#include "ui/CommandLine.h"
 #include "ui/HelpTexts.h"
 #include "ui/HomePage.h"
 #include "ui/ListSelection.h"
@@ -152,6 +153,27 @@ TEST(MessageBoxPrompts, CarriageReturnsBreakLinesOnScreen) {
     EXPECT_EQ(MessageBoxPrompts::displayText("a\r\rb\r\nc"), QStringLiteral("a\n\nb\nc"));
 }
 
+TEST(CommandLine, OnlyHelpAndVersionAreAnsweredOnTheTerminal) {
+    QCoreApplication::setApplicationVersion(QStringLiteral("1.0"));
+    const auto answer = [](QStringList arguments) {
+        arguments.prepend(QStringLiteral("tallowmere"));
+        return TerminalAnswer(arguments);
+    };
+    EXPECT_EQ(answer({QStringLiteral("--version")}),
+              QCoreApplication::applicationName() + QStringLiteral(" 1.0\n"));
+    for (const char* help : {"--help", "-h", "--help-all"}) {
+        const auto text = answer({QString::fromLatin1(help)});
+        ASSERT_TRUE(text) << help;
+        EXPECT_TRUE(text->contains(QStringLiteral("--version"))) << help;
+    }
+    // Every other start goes on as it always has, whatever it carries.
+    for (const QStringList& other :
+         {QStringList{}, QStringList{QStringLiteral("--unknown")},
+          QStringList{QStringLiteral("-style"), QStringLiteral("Fusion")},
+          QStringList{QStringLiteral("file.txt")}})
+        EXPECT_FALSE(answer(other)) << other.join(' ').toStdString();
+}
+
 TEST(HomePage, OpensOnlyOnTheLuckyDrawFromOneToHundred) {
     EXPECT_EQ(drawFromFraction(0.0), 1);
     EXPECT_EQ(drawFromFraction(0.06), 7);
@@ -161,11 +183,16 @@ TEST(HomePage, OpensOnlyOnTheLuckyDrawFromOneToHundred) {
     int draw = 8;
     const HomePageServices services{[&draw] { return draw; },
                                     [&opened](const std::string& a) { opened.push_back(a); }};
-    OpenHomePageByChance(services);
+    OpenHomePageByChance(services, "file:///about.html");
     EXPECT_TRUE(opened.empty());
     draw = 7;
-    OpenHomePageByChance(services);
-    EXPECT_EQ(opened, std::vector<std::string>{kHomePageAddress});
+    OpenHomePageByChance(services, "file:///about.html");
+    EXPECT_EQ(opened, std::vector<std::string>{"file:///about.html"});
+    // The about page lies under share/ beside the program's folder lib/tallowmere.
+    EXPECT_EQ(HomePageAddress(QStringLiteral("/usr/lib/tallowmere")),
+              "file:///usr/share/tallowmere/about.html");
+    EXPECT_EQ(HomePageAddress(QStringLiteral("/home/a b/build/lib/tallowmere")),
+              "file:///home/a b/build/share/tallowmere/about.html");
 }
 
 TEST(HomePage, TheDesktopDrawStaysWithinOneToHundred) {
