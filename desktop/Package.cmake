@@ -21,7 +21,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION database)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # Depends from the libraries the program links, as dpkg-shlibdeps finds them.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The drivers: SQLite's for the demo databases, PostgreSQL's for a test stand.
+# SQLite's driver for the demo databases, and unixODBC's tools (isql) to check
+# a data source or driver alone.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libsqliteodbc, unixodbc")
-set(CPACK_DEBIAN_PACKAGE_SUGGESTS "odbc-postgresql")
 include(CPack)
