@@ -84,9 +84,7 @@ std::string bits(int seed) {
 std::string booleans(int seed) {
     return seed % 3 ? "true" : "false";
 }
-// Led by a byte whose hexadecimal form is no number: SQLite gives a column
-// declared OLEOBJECT numeric affinity and would store digits such as "0E15"
-// as a number (see the bad-value test).
+// Up to 39 bytes after a leading AB, or none.
 std::string bytes(int seed) {
     std::string raw = seed % 40 ? "\xab" : "";
     for (int i = 0; i < seed % 40; ++i)
