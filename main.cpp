@@ -17,7 +17,7 @@ int main(int argc, char** argv) {
         Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
     QApplication::setApplicationName(QStringLiteral("Tallowmere"));
     QApplication::setApplicationVersion(QStringLiteral(TALLOWMERE_VERSION));
-    {
+    if (argc > 1) {
         // Answered before the windows' application exists, so that no display
         // is needed for them.
         QCoreApplication terminal(argc, argv);

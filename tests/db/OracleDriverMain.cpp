@@ -2,7 +2,7 @@
 // configuration with "Microsoft ODBC for Oracle" registered for a link named
 // TALLOWMERE_ORACLE_DRIVER_FILE to the PostgreSQL driver, and the driver
 // manager's trace on, both before any ODBC call.
-#include "OracleDriverRegistration.h"
+#include "support/TestDatabases.h"
 
 #include <QCoreApplication>
 

@@ -1,8 +1,8 @@
 // The Oracle connection string as it reaches the driver, read from the driver
 // manager's trace: the keyword before the SID follows the file name of the
 // library registered for "Microsoft ODBC for Oracle".
-#include "OracleDriverRegistration.h"
 #include "TestSql.h"
+#include "support/TestDatabases.h"
 
 #include "data_access/DatabaseError.h"
 #include "maintenance/TableDeletion.h"

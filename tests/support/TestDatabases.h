@@ -30,6 +30,10 @@ void registerOracleDriver(const std::string& library);
 // shows each connection string as it was handed over. Before the first ODBC
 // call, too.
 void traceDriverManager(const std::string& traceFile);
+// Where the Oracle driver registration tests have the trace written.
+inline std::string driverManagerTrace() {
+    return privateFolder() + "/driver-manager.trace";
+}
 
 // The data source of the SQL Anywhere side, on a fresh SQLite file.
 inline constexpr const char* kSqliteDataSource = "TallowmereSqlAnywhere";
