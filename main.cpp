@@ -4,8 +4,8 @@
 #include "data_access/OdbcConnection.h"
 #include "data_access/SettingsStore.h"
 #include "ui/CommandLine.h"
-#include "ui/Form1.h"
 #include "ui/MessageBoxPrompts.h"
+#include "ui/ProgramWindows.h"
 
 #include <QApplication>
 
@@ -31,11 +31,11 @@ int main(int argc, char** argv) {
     tallowmere::OdbcConnectionFactory connections;
     tallowmere::FileSettingsStore settings;
     tallowmere::MessageBoxPrompts prompts;
-    tallowmere::Form1 setupWindow({connections, settings, prompts,
-                                   tallowmere::HomePageServices::desktop(),
-                                   QCoreApplication::applicationDirPath()});
-    QObject::connect(&setupWindow, &tallowmere::Form1::programEndRequested, &application,
+    tallowmere::ProgramWindows windows({connections, settings, prompts,
+                                        tallowmere::HomePageServices::desktop(),
+                                        QCoreApplication::applicationDirPath()});
+    QObject::connect(&windows, &tallowmere::ProgramWindows::programEndRequested, &application,
                      &QCoreApplication::quit, Qt::QueuedConnection);
-    setupWindow.Form_Load();
+    windows.start();
     return QApplication::exec();
 }

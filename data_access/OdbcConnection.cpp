@@ -1,7 +1,7 @@
 #include "OdbcConnection.h"
 
+#include "AdoErrors.h"
 #include "AdoType.h"
-#include "DatabaseError.h"
 #include "OdbcHandle.h"
 #include "OdbcText.h"
 #include "Snapshot.h"
@@ -80,7 +80,7 @@ struct OdbcConnection::Private {
 
     void requireOpen() const {
         if (!connected)
-            throw DatabaseError(3704, "", "Operation is not allowed when the object is closed.");
+            throw adoError(AdoError::ObjectClosed);
     }
     OdbcHandle newStatement() const {
         OdbcHandle statement(SQL_HANDLE_STMT, connection.get());
@@ -116,8 +116,7 @@ OdbcConnection::~OdbcConnection() {
 
 void OdbcConnection::setProvider(const std::string& provider) {
     if (!provider.empty() && provider != "MSDASQL" && provider.rfind("MSDASQL.", 0) != 0)
-        throw DatabaseError(3706, "",
-                            "Provider cannot be found. It may not be properly installed.");
+        throw adoError(AdoError::ProviderNotFound);
 }
 
 void OdbcConnection::setCursorLocation(CursorLocation location) {
@@ -139,7 +138,7 @@ std::string OdbcConnection::odbcConnectionString(const std::string& connectionSt
 void OdbcConnection::open(const std::string& connectionString, const std::string&,
                           const std::string&, long) {
     if (d->connected)
-        throw DatabaseError(3705, "", "Operation is not allowed when the object is open.");
+        throw adoError(AdoError::ObjectOpen);
     d->environment = OdbcHandle(SQL_HANDLE_ENV, SQL_NULL_HANDLE);
     check(SQLSetEnvAttr(d->environment.get(), SQL_ATTR_ODBC_VERSION,
                         reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC3), 0),
@@ -178,9 +177,7 @@ std::unique_ptr<Recordset> OdbcConnection::openRecordset(const std::string& comm
 std::unique_ptr<Recordset> OdbcConnection::openSchema(int schema) {
     d->requireOpen();
     if (schema != adSchemaTables)
-        throw DatabaseError(3251, "",
-                            "Object or provider is not capable of performing the "
-                            "requested operation.");
+        throw adoError(AdoError::NotCapable);
     OdbcHandle statement = d->newStatement();
     return d->readCancellable(statement, [&] {
         check(SQLTables(statement.get(), nullptr, 0, nullptr, 0, nullptr, 0, nullptr, 0),

@@ -4,15 +4,10 @@
 #include "Connection.h"
 #include "ConnectionSettings.h"
 #include "EventPump.h"
+#include "SqlTexts.h"
 #include "TableList.h"
 
 namespace tallowmere {
-
-inline constexpr const char* kOracleCatalogueQuery = "SELECT table_name FROM user_tables";
-// Numbers travel as text with "." for the decimal character, whatever the
-// territory the Oracle client takes its session's number format from.
-inline constexpr const char* kOracleSessionNumberFormat =
-    "ALTER SESSION SET NLS_NUMERIC_CHARACTERS = '.,'";
 
 // Opens the connection with the Oracle connection string. When the database
 // names itself Oracle, its session is then given kOracleSessionNumberFormat;

@@ -1,6 +1,6 @@
 #include "Snapshot.h"
 
-#include "DatabaseError.h"
+#include "AdoErrors.h"
 
 #include <cstring>
 #include <stdexcept>
@@ -131,9 +131,7 @@ void SnapshotRecordset::checkOpen() const {
 void SnapshotRecordset::moveNext() {
     checkOpen();
     if (mEof)
-        throw DatabaseError(3021, "",
-                            "Either BOF or EOF is True, or the current record has been "
-                            "deleted.");
+        throw adoError(AdoError::NoCurrentRecord);
     mEof = !mSnapshot->readRow(mRow);
 }
 
@@ -156,9 +154,7 @@ const FieldInfo& SnapshotRecordset::fieldInfo(int index) const {
 const FieldValue& SnapshotRecordset::value(int index) const {
     checkOpen();
     if (mEof)
-        throw DatabaseError(3021, "",
-                            "Either BOF or EOF is True, or the current record has been "
-                            "deleted.");
+        throw adoError(AdoError::NoCurrentRecord);
     return mRow.at(static_cast<size_t>(index));
 }
 

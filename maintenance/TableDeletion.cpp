@@ -1,20 +1,17 @@
 #include "TableDeletion.h"
 
-#include "transfer/Datatype.h"
+#include "data_access/SqlTexts.h"
 
 namespace tallowmere {
 
-std::string DropTableStatement(const std::string& tableName) {
-    return "DROP TABLE " + QuoteIdentifier(tableName);
-}
-
-void DeleteTables(const OperationContext& context, bool oracleSide) {
+void DeleteTables(const OperationContext& context, Side side) {
     context.pointer.setPointer(PointerSetting::Busy);
     // Opened before the selection is looked at, so a wrong login shows first.
-    auto connection = openConnection(context, oracleSide, CursorLocation::Unspecified, true);
-    TableList& list = context.list(oracleSide);
+    auto connection =
+        openConnection(context, side, CursorLocation::Unspecified, ProviderSetting::Named);
+    TableList& list = context.list(side);
     if (list.currentIndex() == -1) {
-        context.prompts.message("Please select a table");
+        context.prompts.message(texts::kSelectTable);
     } else {
         for (int i = list.count() - 1; i >= 0; --i) {
             if (!list.isSelected(i))

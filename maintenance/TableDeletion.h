@@ -1,20 +1,18 @@
 // Dropping every selected table of one list, and its entry with it.
 #pragma once
 
-#include "transfer/OperationContext.h"
+#include "operations/OperationContext.h"
 
 namespace tallowmere {
 
 // The walk stops at the first statement the database refuses.
-void DeleteTables(const OperationContext& context, bool oracleSide);
+void DeleteTables(const OperationContext& context, Side side);
 
 inline void DeleteSqlAnywhereTables(const OperationContext& context) {
-    DeleteTables(context, false);
+    DeleteTables(context, Side::SqlAnywhere);
 }
 inline void DeleteOracleTables(const OperationContext& context) {
-    DeleteTables(context, true);
+    DeleteTables(context, Side::Oracle);
 }
-
-std::string DropTableStatement(const std::string& tableName);
 
 } // namespace tallowmere

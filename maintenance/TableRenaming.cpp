@@ -1,35 +1,29 @@
 #include "TableRenaming.h"
 
-#include "transfer/Datatype.h"
+#include "data_access/SqlTexts.h"
 
 namespace tallowmere {
 
-std::string RenameStatement(bool oracleSide, const std::string& oldName,
-                            const std::string& newName) {
-    if (oracleSide)
-        return "RENAME " + QuoteIdentifier(oldName) + " TO " + QuoteIdentifier(newName);
-    return "ALTER TABLE " + QuoteIdentifier(oldName) + " RENAME " + QuoteIdentifier(newName) + ";";
-}
-
-void RenameTable(const OperationContext& context, bool oracleSide) {
+void RenameTable(const OperationContext& context, Side side) {
     context.pointer.setPointer(PointerSetting::Busy);
     // Opened before the selection is looked at, so a wrong login shows first.
-    auto connection = openConnection(context, oracleSide, CursorLocation::Unspecified, true);
-    TableList& list = context.list(oracleSide);
+    auto connection =
+        openConnection(context, side, CursorLocation::Unspecified, ProviderSetting::Named);
+    TableList& list = context.list(side);
     if (list.currentIndex() == -1) {
-        context.prompts.message("Please select a table to rename.");
+        context.prompts.message(texts::kSelectTableToRename);
     } else if (list.selectedCount() != 1) {
-        context.prompts.message("Please select just one table to rename.");
+        context.prompts.message(texts::kSelectJustOneTable);
     } else {
         for (int i = list.count() - 1; i >= 0; --i) {
             if (!list.isSelected(i))
                 continue;
             const std::string oldName = list.text(i);
             const std::string newName =
-                context.prompts.inputBox("Enter new name of " + oldName + ":", oldName);
+                context.prompts.inputBox(texts::newNamePrompt(oldName), oldName);
             if (newName.empty())
                 continue;
-            connection->execute(RenameStatement(oracleSide, oldName, newName));
+            connection->execute(RenameStatement(side, oldName, newName));
             list.removeItem(i);
             list.addItem(newName);
             list.setCurrentIndex(0);

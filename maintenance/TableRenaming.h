@@ -1,21 +1,17 @@
 // Renaming the one selected table of a list, asking for the new name.
 #pragma once
 
-#include "transfer/OperationContext.h"
+#include "operations/OperationContext.h"
 
 namespace tallowmere {
 
-void RenameTable(const OperationContext& context, bool oracleSide);
+void RenameTable(const OperationContext& context, Side side);
 
 inline void RenameSqlAnywhereTable(const OperationContext& context) {
-    RenameTable(context, false);
+    RenameTable(context, Side::SqlAnywhere);
 }
 inline void RenameOracleTable(const OperationContext& context) {
-    RenameTable(context, true);
+    RenameTable(context, Side::Oracle);
 }
-
-// ALTER TABLE "old" RENAME "new"; on SQL Anywhere, RENAME "old" TO "new" on Oracle.
-std::string RenameStatement(bool oracleSide, const std::string& oldName,
-                            const std::string& newName);
 
 } // namespace tallowmere

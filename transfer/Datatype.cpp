@@ -50,12 +50,7 @@ constexpr std::array<std::pair<int16_t, const char*>, 39> kTypeNames{{
     {205, "adLongVarBinary"},
 }};
 
-// The largest precision SQL Anywhere's NUMERIC takes.
-constexpr long kSqlAnywhereMaxPrecision = 127;
-
-enum class ClauseKind { LongBinary, Text, Decimal, Integer };
-
-ClauseKind clauseKind(const std::string& typeName) {
+ColumnKind columnKind(const std::string& typeName) {
     std::string lower = typeName;
     std::transform(lower.begin(), lower.end(), lower.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
@@ -63,19 +58,14 @@ ClauseKind clauseKind(const std::string& typeName) {
         return lower.find(part) != std::string::npos;
     };
     if (contains("adlongvarbinary"))
-        return ClauseKind::LongBinary;
+        return ColumnKind::LongBinary;
     if (contains("char"))
-        return ClauseKind::Text;
+        return ColumnKind::Text;
     if (contains("dec") || contains("numeric"))
-        return ClauseKind::Decimal;
+        return ColumnKind::Decimal;
     if (contains("int"))
-        return ClauseKind::Integer;
-    return ClauseKind::Text;
-}
-
-bool sqlAnywhereTakes(long precision, long scale) {
-    return precision >= 1 && precision <= kSqlAnywhereMaxPrecision && scale >= 0 &&
-           scale <= precision;
+        return ColumnKind::Integer;
+    return ColumnKind::Text;
 }
 
 } // namespace
@@ -89,63 +79,24 @@ std::string DataTypeName(int16_t code) {
 }
 
 std::string ColumnClauseForOracle(const std::string& typeName) {
-    switch (clauseKind(typeName)) {
-    case ClauseKind::LongBinary:
-        return " BLOB,";
-    case ClauseKind::Decimal:
-        return " NUMBER,";
-    case ClauseKind::Integer:
-        return " NUMERIC,";
-    case ClauseKind::Text:
-        break;
-    }
-    return " VARCHAR(2000),";
+    return ColumnClauseText(Side::Oracle, columnKind(typeName));
 }
 
 std::string ColumnClauseForSqlAnywhere(const std::string& typeName, long precision, long scale) {
-    switch (clauseKind(typeName)) {
-    case ClauseKind::LongBinary:
-        return " OLEOBJECT,";
-    case ClauseKind::Decimal:
-        if (sqlAnywhereTakes(precision, scale))
-            return " NUMERIC(" + std::to_string(precision) + "," + std::to_string(scale) + "),";
-        return " NUMERIC,";
-    case ClauseKind::Integer:
-        return " NUMERIC,";
-    case ClauseKind::Text:
-        break;
-    }
-    return " TEXT,";
+    return ColumnClauseText(Side::SqlAnywhere, columnKind(typeName), precision, scale);
 }
 
 std::string ColumnClause(Side target, const FieldInfo& field) {
     const std::string typeName = DataTypeName(static_cast<int16_t>(field.adoType));
-    return target == Side::Oracle
-               ? ColumnClauseForOracle(typeName)
-               : ColumnClauseForSqlAnywhere(typeName, field.precision, field.scale);
-}
-
-std::string QuoteIdentifier(const std::string& name) {
-    std::string quoted = "\"";
-    for (char c : name) {
-        quoted += c;
-        if (c == '"')
-            quoted += '"';
-    }
-    quoted += '"';
-    return quoted;
+    return ColumnClauseText(target, columnKind(typeName), field.precision, field.scale);
 }
 
 std::string CreateTableStatement(Side target, const std::string& tableName,
                                  const std::vector<FieldInfo>& fields) {
-    std::string statement = "CREATE TABLE " + QuoteIdentifier(tableName) + "(";
-    for (const FieldInfo& field : fields) {
-        statement += QuoteIdentifier(field.name);
-        statement += ColumnClause(target, field);
-    }
-    statement.pop_back(); // the last clause's comma (or the "(" of a table with no fields)
-    statement += target == Side::Oracle ? ")" : ");";
-    return statement;
+    std::vector<ColumnDefinition> columns;
+    for (const FieldInfo& field : fields)
+        columns.push_back({field.name, ColumnClause(target, field)});
+    return CreateTableText(target, tableName, columns);
 }
 
 } // namespace tallowmere

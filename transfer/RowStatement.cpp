@@ -80,7 +80,7 @@ void appendByteEscapes(std::string& statement, std::string_view hexDigits) {
 
 RowStatementBuilder::RowStatementBuilder(Side target, const std::string& tableName)
     : mTarget(target)
-    , mStart("INSERT INTO " + QuoteIdentifier(tableName) + " VALUES(") {}
+    , mStart(InsertStart(tableName)) {}
 
 const std::vector<bool>& RowStatementBuilder::escapedFields(const Recordset& row) {
     if (!mEscapedKnown) {
@@ -99,16 +99,16 @@ const std::string& RowStatementBuilder::build(const Recordset& row, EventPump& e
     for (int i = 0; i < fields; ++i) {
         events.yield();
         if (i > 0)
-            mText += ", ";
+            mText += kInsertValueSeparator;
         const FieldValue& value = row.value(i);
         if (!value || value->empty())
-            mText += "NULL";
+            mText += kInsertNull;
         else if (escaped[size_t(i)])
             appendByteEscapes(mText, *value);
         else
             appendLiteral(mText, *value, mTarget);
     }
-    mText += ')';
+    mText += kInsertEnd;
     return mText;
 }
 

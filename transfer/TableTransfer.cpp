@@ -5,17 +5,22 @@
 
 namespace tallowmere {
 
-const TransferDirection kToSqlAnywhere{Side::SqlAnywhere,
-                                       "Please select a table to send.",
-                                       true,
-                                       CursorType::Unspecified,
-                                       LockType::Unspecified,
-                                       false,
-                                       true};
+const TransferDirection kToSqlAnywhere{
+    .source = Side::Oracle,
+    .target = Side::SqlAnywhere,
+    .noSelectionMessage = texts::kSelectTableToSend,
+    .caseBlindConflictTest = true,
+    .pointerResetBeforeClosing = true,
+};
 
 const TransferDirection kToOracle{
-    Side::Oracle, "Please select a table", false, CursorType::Static, LockType::Optimistic, true,
-    false};
+    .source = Side::SqlAnywhere,
+    .target = Side::Oracle,
+    .noSelectionMessage = texts::kSelectTable,
+    .sourceCursorType = CursorType::Static,
+    .sourceLockType = LockType::Optimistic,
+    .yieldPerSourceEntry = true,
+};
 
 namespace {
 
@@ -49,10 +54,9 @@ struct Transfer {
         const std::string existing = conflictingEntry(name);
         if (existing.empty())
             return true;
-        if (!context.prompts.askYesNo("Would you like to overwrite " + existing + "?",
-                                      "Overwrite?"))
+        if (!context.prompts.askYesNo(texts::overwriteQuestion(existing), texts::kOverwriteTitle))
             return false;
-        targetConnection.execute("DROP TABLE " + QuoteIdentifier(existing));
+        targetConnection.execute(DropTableStatement(existing));
         RemoveListItem(target, existing); // the entry whose table was dropped
         return true;
     }
@@ -61,9 +65,8 @@ struct Transfer {
         std::unique_ptr<Recordset> rows;
         context.events.runWhileWaiting(
             [&] {
-                rows = sourceConnection.openRecordset("SELECT * FROM " + QuoteIdentifier(name),
-                                                      direction.sourceCursorType,
-                                                      direction.sourceLockType);
+                rows = sourceConnection.openRecordset(
+                    SelectAllStatement(name), direction.sourceCursorType, direction.sourceLockType);
             },
             [&] { sourceConnection.cancel(); });
         std::vector<FieldInfo> fields;
@@ -102,26 +105,32 @@ struct Transfer {
 } // namespace
 
 void SendTables(const OperationContext& context, const TransferDirection& direction) {
-    const bool toOracle = direction.target == Side::Oracle;
-    TableList& source = context.list(!toOracle);
+    TableList& source = context.list(direction.source);
     if (source.currentIndex() == -1) {
         context.prompts.message(direction.noSelectionMessage);
         return;
     }
     context.pointer.setPointer(PointerSetting::Busy);
 
-    // The Oracle connection is opened first and closed last, in both directions.
-    auto oracle = openConnection(context, true,
-                                 toOracle ? CursorLocation::Server : CursorLocation::Client, false);
-    auto sqlAnywhere = openConnection(
-        context, false, toOracle ? CursorLocation::Client : CursorLocation::Server, false);
+    // The Oracle connection is opened first and closed last, in both
+    // directions; the source reads on the client side, the target on the server.
+    const auto location = [&](Side side) {
+        return side == direction.source ? CursorLocation::Client : CursorLocation::Server;
+    };
+    auto oracle =
+        openConnection(context, Side::Oracle, location(Side::Oracle), ProviderSetting::Unset);
+    auto sqlAnywhere = openConnection(context, Side::SqlAnywhere, location(Side::SqlAnywhere),
+                                      ProviderSetting::Unset);
+    const auto connection = [&](Side side) -> Connection& {
+        return side == Side::Oracle ? *oracle : *sqlAnywhere;
+    };
 
     Transfer transfer{context,
                       direction,
                       source,
-                      context.list(toOracle),
-                      toOracle ? *sqlAnywhere : *oracle,
-                      toOracle ? *oracle : *sqlAnywhere};
+                      context.list(direction.target),
+                      connection(direction.source),
+                      connection(direction.target)};
     transfer.run();
 
     if (direction.pointerResetBeforeClosing)

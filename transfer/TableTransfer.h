@@ -3,19 +3,24 @@
 #pragma once
 
 #include "Datatype.h"
-#include "OperationContext.h"
+#include "operations/OperationContext.h"
 
 namespace tallowmere {
 
 // What differs between the two directions; the copy itself is written once.
+// Built with designated initialisers, so each rule is named where it is set.
 struct TransferDirection {
+    Side source;
     Side target;
     const char* noSelectionMessage;
-    bool caseBlindConflictTest;
-    CursorType sourceCursorType;
-    LockType sourceLockType;
-    bool yieldPerSourceEntry;
-    bool pointerResetBeforeClosing;
+    // Whether a target entry that differs only in letter case is a conflict.
+    bool caseBlindConflictTest = false;
+    CursorType sourceCursorType = CursorType::Unspecified;
+    LockType sourceLockType = LockType::Unspecified;
+    // Whether events run before each source entry is looked at.
+    bool yieldPerSourceEntry = false;
+    // Whether the pointer returns to default before the connections close.
+    bool pointerResetBeforeClosing = false;
 };
 
 extern const TransferDirection kToSqlAnywhere; // "Send Table(s) to Sybase"

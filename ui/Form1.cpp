@@ -1,16 +1,18 @@
 #include "Form1.h"
 
 #include "ConnectionField.h"
-#include "Form2.h"
 #include "FormStyle.h"
 #include "GraphicalCheckBox.h"
-#include "HelpTexts.h"
+#include "HandOver.h"
 #include "HoverPointerRule.h"
 #include "Main.h"
+#include "OperationGate.h"
 #include "Twips.h"
+#include "WindowEventPump.h"
 #include "data_access/Oracle.h"
 #include "data_access/SettingsStore.h"
 #include "data_access/Sybase.h"
+#include "operations/UserTexts.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -19,31 +21,30 @@
 namespace tallowmere {
 namespace {
 
-constexpr const char* kConnectionSuccessful = "Connection successful.";
-constexpr const char* kCouldNotConnect = "Could not connect. Please check with your administrator.";
-constexpr const char* kDriverNote = " Note: This software does not support the CLOB and NLOB data "
-                                    "type in      Oracle.";
-
-QLabel* makeLabel(const QString& text, QWidget* parent, const QRect& twips) {
-    auto* label = new QLabel(text, parent);
+QLabel* makeLabel(const char* text, QWidget* parent, const QRect& twips) {
+    auto* label = new QLabel(QString::fromUtf8(text), parent);
     label->setTextFormat(Qt::PlainText);
     label->setGeometry(twips);
     return label;
 }
 
-GraphicalCheckBox* makeButton(const QString& caption, QWidget* parent, const QRect& twips) {
-    auto* button = new GraphicalCheckBox(caption, parent);
+GraphicalCheckBox* makeButton(const char* caption, QWidget* parent, const QRect& twips) {
+    auto* button = new GraphicalCheckBox(QString::fromUtf8(caption), parent);
     button->setGeometry(twips);
     return button;
 }
 
 } // namespace
 
-Form1::Form1(FormServices services)
-    : mServices(std::move(services))
+Form1::Form1(const FormServices& services, WindowEventPump& events, OperationGate& gate,
+             HandOver& handOver)
+    : mServices(services)
+    , mEvents(events)
+    , mGate(gate)
+    , mHandOver(handOver)
     , mPointer(*this) {
     styleFixedWindow(*this, QSize(twipsToPixels(6375), twipsToPixels(5130)));
-    setWindowTitle(QStringLiteral("Setup Connections"));
+    setWindowTitle(QString::fromUtf8(texts::kSetupTitle));
     setFont(arialFont(9, false));
     buildOracleFrame();
     buildSqlAnywhereFrame();
@@ -58,12 +59,12 @@ Form1::~Form1() = default;
 
 void Form1::buildOracleFrame() {
     const QFont bold = arialFont(9, true);
-    Frame1 = new QGroupBox(QStringLiteral("Oracle Login"), this);
+    Frame1 = new QGroupBox(QString::fromUtf8(texts::kOracleFrame), this);
     Frame1->setGeometry(twipsRect(120, 120, 6135, 2415));
     Frame1->setFont(bold);
     Text1 = new ConnectionField(mServices.settings, kKeyOracleServer, Frame1);
     Text1->setGeometry(twipsRect(1320, 360, 4095, 330));
-    Check6 = makeButton(QStringLiteral("?"), Frame1, twipsRect(5520, 360, 375, 375));
+    Check6 = makeButton(texts::kSidHelp, Frame1, twipsRect(5520, 360, 375, 375));
     Check6->setFont(arialFont(9.75, true));
     Text2 = new ConnectionField(mServices.settings, kKeyOracleUser, Frame1);
     Text2->setGeometry(twipsRect(1320, 840, 4575, 330));
@@ -71,32 +72,32 @@ void Form1::buildOracleFrame() {
     Text3->setGeometry(twipsRect(1320, 1320, 4575, 330));
     Text3->setEchoMode(QLineEdit::Password);
     Text3->setStyleSheet(QStringLiteral("lineedit-password-character: 42")); // "*"
-    Check5 = makeButton(QStringLiteral("Help"), Frame1, twipsRect(4560, 1800, 1335, 375));
-    Label4 = makeLabel(QStringLiteral("Password:"), Frame1, twipsRect(240, 1365, 1095, 255));
-    Label1 = makeLabel(QStringLiteral("Username:"), Frame1, twipsRect(240, 885, 1095, 255));
-    Label2 = makeLabel(QStringLiteral("SID:"), Frame1, twipsRect(240, 405, 975, 255));
+    Check5 = makeButton(texts::kHelp, Frame1, twipsRect(4560, 1800, 1335, 375));
+    Label4 = makeLabel(texts::kPasswordLabel, Frame1, twipsRect(240, 1365, 1095, 255));
+    Label1 = makeLabel(texts::kUserLabel, Frame1, twipsRect(240, 885, 1095, 255));
+    Label2 = makeLabel(texts::kSidLabel, Frame1, twipsRect(240, 405, 975, 255));
 }
 
 void Form1::buildSqlAnywhereFrame() {
-    Frame2 = new QGroupBox(QStringLiteral("Sybase SQL Anywhere Database"), this);
+    Frame2 = new QGroupBox(QString::fromUtf8(texts::kSqlAnywhereFrame), this);
     Frame2->setGeometry(twipsRect(120, 2640, 6135, 1420));
     Frame2->setFont(arialFont(9, true));
     Text4 = new ConnectionField(mServices.settings, kKeyDataSourceName, Frame2);
     Text4->setGeometry(twipsRect(2040, 360, 3855, 330));
-    Check1 = makeButton(QStringLiteral("Test Connection"), Frame2, twipsRect(120, 840, 4335, 375));
-    Check4 = makeButton(QStringLiteral("Help"), Frame2, twipsRect(4560, 840, 1335, 375));
-    Label3 = makeLabel(QStringLiteral("Data Source Name:"), Frame2, twipsRect(240, 405, 1695, 255));
+    Check1 = makeButton(texts::kTestConnection, Frame2, twipsRect(120, 840, 4335, 375));
+    Check4 = makeButton(texts::kHelp, Frame2, twipsRect(4560, 840, 1335, 375));
+    Label3 = makeLabel(texts::kDataSourceLabel, Frame2, twipsRect(240, 405, 1695, 255));
 }
 
 void Form1::buildWindowControls() {
     const QFont bold = arialFont(9, true);
     // Lies over the Oracle frame, in the row of that frame's "Help".
-    Check3 = makeButton(QStringLiteral("Test Connection"), this, twipsRect(240, 1920, 4335, 375));
+    Check3 = makeButton(texts::kTestConnection, this, twipsRect(240, 1920, 4335, 375));
     Check3->setFont(bold);
     Check3->raise();
-    Check2 = makeButton(QStringLiteral("OK"), this, twipsRect(120, 4130, 6135, 375));
+    Check2 = makeButton(texts::kOk, this, twipsRect(120, 4130, 6135, 375));
     Check2->setFont(bold);
-    Label8 = makeLabel(QString::fromLatin1(kDriverNote), this, twipsRect(120, 4600, 6135, 495));
+    Label8 = makeLabel(texts::kDriverNote, this, twipsRect(120, 4600, 6135, 495));
     Label8->setFont(bold);
     Label8->setWordWrap(true);
     Label8->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -136,12 +137,13 @@ void Form1::installHoverRules() {
 }
 
 void Form1::wireButtons() {
-    connect(Check1, &GraphicalCheckBox::activated, this, [this] { testConnection(false); });
-    connect(Check3, &GraphicalCheckBox::activated, this, [this] { testConnection(true); });
+    connect(Check1, &GraphicalCheckBox::activated, this,
+            [this] { testConnection(Side::SqlAnywhere); });
+    connect(Check3, &GraphicalCheckBox::activated, this, [this] { testConnection(Side::Oracle); });
     connect(Check2, &GraphicalCheckBox::activated, this, &Form1::confirmConnections);
     connect(Check4, &GraphicalCheckBox::activated, this,
-            [this] { mServices.prompts.message(sqlAnywhereHelpText()); });
-    const auto showOracleHelp = [this] { mServices.prompts.message(oracleHelpText()); };
+            [this] { mServices.prompts.message(texts::sqlAnywhereHelpText()); });
+    const auto showOracleHelp = [this] { mServices.prompts.message(texts::oracleHelpText()); };
     connect(Check5, &GraphicalCheckBox::activated, this, showOracleHelp);
     // "?" beside the SID field explains the SID.
     connect(Check6, &GraphicalCheckBox::activated, this, showOracleHelp);
@@ -159,18 +161,19 @@ void Form1::Form_Load() {
         field->load();
     mGate.runExclusive([this] {
         if (ConnectionCheckPasses(mServices.connections, *this))
-            showMainWindow();
+            mHandOver.showMainWindow();
         else
             show();
     });
 }
 
-void Form1::testConnection(bool oracleSide) {
-    mGate.runExclusive([this, oracleSide] {
+void Form1::testConnection(Side side) {
+    mGate.runExclusive([this, side] {
         mPointer.setPointer(PointerSetting::Busy);
-        const bool opened = oracleSide ? CanConnectOracle(mServices.connections, *this)
-                                       : CanConnectSqlAnywhere(mServices.connections, *this);
-        mServices.prompts.message(opened ? kConnectionSuccessful : kCouldNotConnect);
+        const bool opened = side == Side::Oracle
+                                ? CanConnectOracle(mServices.connections, *this)
+                                : CanConnectSqlAnywhere(mServices.connections, *this);
+        mServices.prompts.message(opened ? texts::kConnectionSuccessful : texts::kCouldNotConnect);
         mPointer.setPointer(PointerSetting::Default);
     });
 }
@@ -179,21 +182,9 @@ void Form1::confirmConnections() {
     mGate.runExclusive([this] {
         mPointer.setPointer(PointerSetting::Busy);
         if (ConnectionCheckPasses(mServices.connections, *this))
-            showMainWindow();
+            mHandOver.showMainWindow();
         mPointer.setPointer(PointerSetting::Default);
     });
-}
-
-void Form1::showMainWindow() {
-    if (!mMainWindow) {
-        mMainWindow = std::make_unique<Form2>(mServices, *this, mEvents, mGate);
-        connect(mMainWindow.get(), &Form2::programEndRequested, this, &Form1::programEndRequested);
-    }
-    mMainWindow->Form_Load();
-    if (mEvents.cancelled())
-        return; // a window was closed while the lists filled: the program ends
-    mMainWindow->show();
-    hide();
 }
 
 void Form1::closeEvent(QCloseEvent* event) {

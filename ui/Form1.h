@@ -5,13 +5,10 @@
 
 #include "FormPointer.h"
 #include "FormServices.h"
-#include "OperationGate.h"
-#include "WindowEventPump.h"
 #include "data_access/ConnectionSettings.h"
+#include "data_access/Side.h"
 
 #include <QWidget>
-
-#include <memory>
 
 class QGroupBox;
 class QLabel;
@@ -19,14 +16,17 @@ class QLabel;
 namespace tallowmere {
 
 class ConnectionField;
-class Form2;
 class GraphicalCheckBox;
+class HandOver;
+class OperationGate;
+class WindowEventPump;
 
 class Form1 : public QWidget, public ConnectionFields {
     Q_OBJECT
 
 public:
-    explicit Form1(FormServices services);
+    Form1(const FormServices& services, WindowEventPump& events, OperationGate& gate,
+          HandOver& handOver);
     ~Form1() override;
 
     // The start-up sequence; shows this window or the main window.
@@ -34,8 +34,6 @@ public:
 
     ConnectionSettings current() const override;
     FormPointer& windowPointer() { return mPointer; }
-    // The main window, once a connection check has passed.
-    Form2* mainWindow() const { return mMainWindow.get(); }
 
     // The controls, by their names.
     ConnectionField* Text1 = nullptr; // Oracle SID
@@ -72,15 +70,14 @@ private:
     void installHoverRules();
     void wireButtons();
 
-    void testConnection(bool oracleSide);
+    void testConnection(Side side);
     void confirmConnections();
-    void showMainWindow();
 
-    FormServices mServices;
-    WindowEventPump mEvents;
-    OperationGate mGate;
+    const FormServices& mServices;
+    WindowEventPump& mEvents;
+    OperationGate& mGate;
+    HandOver& mHandOver;
     FormPointer mPointer;
-    std::unique_ptr<Form2> mMainWindow;
 };
 
 } // namespace tallowmere

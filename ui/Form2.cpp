@@ -1,8 +1,8 @@
 #include "Form2.h"
 
-#include "Form1.h"
 #include "FormStyle.h"
 #include "GraphicalCheckBox.h"
+#include "HandOver.h"
 #include "HoverPointerRule.h"
 #include "ListSelection.h"
 #include "Main.h"
@@ -16,6 +16,7 @@
 #include "data_access/Sybase.h"
 #include "maintenance/TableDeletion.h"
 #include "maintenance/TableRenaming.h"
+#include "operations/UserTexts.h"
 #include "transfer/TableTransfer.h"
 
 #include <QCloseEvent>
@@ -25,14 +26,14 @@
 namespace tallowmere {
 namespace {
 
-GraphicalCheckBox* makeButton(const QString& caption, QWidget* parent, const QRect& twips) {
-    auto* button = new GraphicalCheckBox(caption, parent);
+GraphicalCheckBox* makeButton(const char* caption, QWidget* parent, const QRect& twips) {
+    auto* button = new GraphicalCheckBox(QString::fromUtf8(caption), parent);
     button->setGeometry(twips);
     return button;
 }
 
-QGroupBox* makeFrame(const QString& caption, QWidget* parent, const QRect& twips) {
-    auto* frame = new QGroupBox(caption, parent);
+QGroupBox* makeFrame(const char* caption, QWidget* parent, const QRect& twips) {
+    auto* frame = new QGroupBox(QString::fromUtf8(caption), parent);
     frame->setGeometry(twips);
     return frame;
 }
@@ -45,12 +46,13 @@ TableListWidget* makeList(QWidget* parent) {
 
 } // namespace
 
-Form2::Form2(const FormServices& services, Form1& setupWindow, WindowEventPump& events,
-             OperationGate& gate)
+Form2::Form2(const FormServices& services, const ConnectionFields& fields, WindowEventPump& events,
+             OperationGate& gate, HandOver& handOver)
     : mServices(services)
-    , mSetupWindow(setupWindow)
+    , mFields(fields)
     , mEvents(events)
     , mGate(gate)
+    , mHandOver(handOver)
     , mPointer(*this) {
     styleFixedWindow(*this, QSize(twipsToPixels(7320), twipsToPixels(5430)));
     setFont(arialFont(9, true));
@@ -63,41 +65,35 @@ Form2::Form2(const FormServices& services, Form1& setupWindow, WindowEventPump& 
     mProgress = std::make_unique<ProgressBarDisplay>(*ProgressBar1);
     mContext = std::make_unique<OperationContext>(
         OperationContext{*List1, *List2, mServices.prompts, mPointer, *mProgress, mEvents,
-                         mServices.connections, mSetupWindow});
+                         mServices.connections, mFields});
     wireButtons();
 }
 
 Form2::~Form2() = default;
 
 void Form2::buildSqlAnywhereFrame() {
-    fraTables = makeFrame(QStringLiteral("Sybase SQL Anywhere Tables"), this,
-                          twipsRect(120, 120, 3465, 4215));
+    fraTables = makeFrame(texts::kSqlAnywhereTablesFrame, this, twipsRect(120, 120, 3465, 4215));
     List1 = makeList(fraTables);
-    Check10 = makeButton(QStringLiteral("Select All"), fraTables, twipsRect(240, 2160, 1335, 375));
-    Check11 =
-        makeButton(QStringLiteral("Deselect All"), fraTables, twipsRect(1680, 2160, 1575, 375));
-    Check3 = makeButton(QStringLiteral("Send Table(s) to Oracle"), fraTables,
-                        twipsRect(240, 2640, 3015, 375));
-    Check1 =
-        makeButton(QStringLiteral("Delete Table(s)"), fraTables, twipsRect(240, 3120, 3015, 375));
+    Check10 = makeButton(texts::kSelectAll, fraTables, twipsRect(240, 2160, 1335, 375));
+    Check11 = makeButton(texts::kDeselectAll, fraTables, twipsRect(1680, 2160, 1575, 375));
+    Check3 = makeButton(texts::kSendToOracle, fraTables, twipsRect(240, 2640, 3015, 375));
+    Check1 = makeButton(texts::kDeleteTables, fraTables, twipsRect(240, 3120, 3015, 375));
 }
 
 void Form2::buildOracleFrame() {
-    Frame1 = makeFrame(QStringLiteral("Oracle Tables"), this, twipsRect(3720, 120, 3465, 4215));
+    Frame1 = makeFrame(texts::kOracleTablesFrame, this, twipsRect(3720, 120, 3465, 4215));
     List2 = makeList(Frame1);
-    Check8 = makeButton(QStringLiteral("Select All"), Frame1, twipsRect(240, 2160, 1335, 375));
-    Check9 = makeButton(QStringLiteral("Deselect All"), Frame1, twipsRect(1680, 2160, 1575, 375));
+    Check8 = makeButton(texts::kSelectAll, Frame1, twipsRect(240, 2160, 1335, 375));
+    Check9 = makeButton(texts::kDeselectAll, Frame1, twipsRect(1680, 2160, 1575, 375));
 }
 
 void Form2::buildWindowControls() {
     // These lie over the frames and are drawn above them.
-    Check4 = makeButton(QStringLiteral("Send Table(s) to Sybase"), this,
-                        twipsRect(3960, 2760, 3015, 375));
-    Check5 = makeButton(QStringLiteral("Delete Table(s)"), this, twipsRect(3960, 3240, 3015, 375));
-    Check6 = makeButton(QStringLiteral("Rename Table"), this, twipsRect(360, 3720, 3015, 375));
-    Check7 = makeButton(QStringLiteral("Rename Table"), this, twipsRect(3960, 3720, 3015, 375));
-    Check2 = makeButton(QStringLiteral("Setup Sybase && Oracle Connections"), this,
-                        twipsRect(120, 4920, 7095, 375));
+    Check4 = makeButton(texts::kSendToSqlAnywhere, this, twipsRect(3960, 2760, 3015, 375));
+    Check5 = makeButton(texts::kDeleteTables, this, twipsRect(3960, 3240, 3015, 375));
+    Check6 = makeButton(texts::kRenameTable, this, twipsRect(360, 3720, 3015, 375));
+    Check7 = makeButton(texts::kRenameTable, this, twipsRect(3960, 3720, 3015, 375));
+    Check2 = makeButton(texts::kSetupConnections, this, twipsRect(120, 4920, 7095, 375));
     ProgressBar1 = new QProgressBar(this);
     ProgressBar1->setGeometry(twipsRect(120, 4440, 7095, 375));
     ProgressBar1->setRange(0, 100);
@@ -173,7 +169,7 @@ void Form2::runOperation(void (*operation)(const OperationContext&)) {
 void Form2::Form_Load() {
     CenterOnScreen(*this);
     LoadHandCursor(mPointer, mServices.programFolder);
-    setWindowTitle(QString::fromLatin1(kApplicationTitle));
+    setWindowTitle(QString::fromUtf8(texts::kApplicationTitle));
     WhiteProgress::paintBackgroundWhite(*ProgressBar1);
     fillLists();
 }
@@ -184,14 +180,13 @@ void Form2::fillLists() {
     List1->clear();
     List2->clear();
     runGuarded(*mContext, [this] {
-        LoadSqlAnywhereTables(*List1, mServices.connections, mSetupWindow, mEvents);
-        LoadOracleTables(*List2, mServices.connections, mSetupWindow, mEvents);
+        LoadSqlAnywhereTables(*List1, mServices.connections, mFields, mEvents);
+        LoadOracleTables(*List2, mServices.connections, mFields, mEvents);
     });
 }
 
 void Form2::ShowConnectionSetup() {
-    mSetupWindow.show();
-    hide();
+    mHandOver.showConnectionSetup();
 }
 
 void Form2::closeEvent(QCloseEvent* event) {

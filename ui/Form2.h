@@ -6,7 +6,7 @@
 
 #include "FormPointer.h"
 #include "FormServices.h"
-#include "transfer/OperationContext.h"
+#include "operations/OperationContext.h"
 
 #include <QWidget>
 
@@ -17,8 +17,8 @@ class QProgressBar;
 
 namespace tallowmere {
 
-class Form1;
 class GraphicalCheckBox;
+class HandOver;
 class OperationGate;
 class ProgressBarDisplay;
 class TableListWidget;
@@ -28,8 +28,8 @@ class Form2 : public QWidget {
     Q_OBJECT
 
 public:
-    Form2(const FormServices& services, Form1& setupWindow, WindowEventPump& events,
-          OperationGate& gate);
+    Form2(const FormServices& services, const ConnectionFields& fields, WindowEventPump& events,
+          OperationGate& gate, HandOver& handOver);
     ~Form2() override;
 
     // The load sequence: centre, hand pointer, caption, white bar, then both
@@ -76,9 +76,10 @@ private:
     void runOperation(void (*operation)(const OperationContext&));
 
     const FormServices& mServices;
-    Form1& mSetupWindow;
+    const ConnectionFields& mFields;
     WindowEventPump& mEvents;
     OperationGate& mGate;
+    HandOver& mHandOver;
     FormPointer mPointer;
     std::unique_ptr<ProgressBarDisplay> mProgress;
     std::unique_ptr<OperationContext> mContext;

@@ -2,7 +2,7 @@
 // the ordinary pointer, the hourglass, or the window's custom hand.
 #pragma once
 
-#include "transfer/OperationContext.h"
+#include "operations/WindowInterfaces.h"
 
 #include <QCursor>
 #include <QHash>

@@ -3,7 +3,7 @@
 // the progress bar) keep whatever the last ruled control set.
 #pragma once
 
-#include "transfer/OperationContext.h"
+#include "operations/WindowInterfaces.h"
 
 #include <QObject>
 

@@ -2,7 +2,7 @@
 // question and the input box.
 #pragma once
 
-#include "transfer/OperationContext.h"
+#include "operations/WindowInterfaces.h"
 
 #include <QString>
 
@@ -10,10 +10,11 @@ namespace tallowmere {
 
 class MessageBoxPrompts : public Prompts {
 public:
-    void message(const std::string& text, const std::string& title = kApplicationTitle) override;
+    void message(const std::string& text,
+                 const std::string& title = texts::kApplicationTitle) override;
     bool askYesNo(const std::string& text, const std::string& title) override;
     std::string inputBox(const std::string& prompt, const std::string& defaultAnswer,
-                         const std::string& title = kApplicationTitle) override;
+                         const std::string& title = texts::kApplicationTitle) override;
 
     // Message texts break lines with carriage returns as well as line feeds.
     static QString displayText(const std::string& text);

@@ -1,7 +1,7 @@
 // The transfers' progress, shown on the main window's progress bar.
 #pragma once
 
-#include "transfer/OperationContext.h"
+#include "operations/WindowInterfaces.h"
 
 class QProgressBar;
 

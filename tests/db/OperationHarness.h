@@ -5,7 +5,7 @@
 #include "support/TestDatabases.h"
 
 #include "data_access/OdbcConnection.h"
-#include "transfer/OperationContext.h"
+#include "operations/OperationContext.h"
 
 #include <deque>
 

@@ -21,7 +21,7 @@ TEST(FaultMissingDriverWindow, EachTestConnectionSaysItCouldNotConnectAndTheWind
     harness.storeSettings({"127.0.0.1;Port=1", "scott", "tiger", testing::kBrokenDriverDataSource});
     Form1& form = harness.start();
     EXPECT_TRUE(form.isVisible());
-    EXPECT_EQ(form.mainWindow(), nullptr);
+    EXPECT_EQ(harness.mainWindow(), nullptr);
     EXPECT_TRUE(harness.prompts.shown.empty());
 
     std::vector<PointerSetting> pointerWhileShown;
@@ -46,7 +46,7 @@ TEST(FaultMissingDriverWindow, EachTestConnectionSaysItCouldNotConnectAndTheWind
     EXPECT_EQ(form.windowPointer().pointer(), PointerSetting::Default);
     for (GraphicalCheckBox* button : {form.Check1, form.Check2, form.Check3})
         EXPECT_FALSE(button->isChecked());
-    EXPECT_EQ(form.mainWindow(), nullptr);
+    EXPECT_EQ(harness.mainWindow(), nullptr);
     EXPECT_TRUE(form.isVisible());
     EXPECT_EQ(connections.alive(), 0);
 
@@ -56,7 +56,7 @@ TEST(FaultMissingDriverWindow, EachTestConnectionSaysItCouldNotConnectAndTheWind
     gui::click(*form.Check2);
     ASSERT_EQ(harness.prompts.shown.size(), 5u);
     EXPECT_EQ(harness.prompts.shown[4].text, "Connection successful.");
-    EXPECT_EQ(form.mainWindow(), nullptr);
+    EXPECT_EQ(harness.mainWindow(), nullptr);
     EXPECT_EQ(connections.alive(), 0);
 }
 

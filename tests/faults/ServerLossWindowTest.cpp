@@ -33,7 +33,7 @@ void stopWhileTheListsFill(Stop how) {
     gui::FormHarness harness(connections);
     harness.storeSettings(testing::workingSettings(*oracle));
     Form1& setup = harness.start();
-    Form2* main = setup.mainWindow();
+    Form2* main = harness.mainWindow();
     ASSERT_NE(main, nullptr);
     ASSERT_EQ(entries(*main->List2), (Names{"DEPT", "EMP"}));
 
@@ -67,7 +67,7 @@ void stopWhileTheListsFill(Stop how) {
     gui::click(*main->Check2);
     gui::click(*setup.Check2);
 
-    EXPECT_EQ(setup.mainWindow(), main);
+    EXPECT_EQ(harness.mainWindow(), main);
     EXPECT_EQ(harness.prompts.shown.size(), 1u);
     EXPECT_EQ(entries(*main->List1), (Names{"customers", "orders"}));
     EXPECT_EQ(entries(*main->List2), (Names{"DEPT", "EMP"}));

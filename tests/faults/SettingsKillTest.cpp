@@ -9,6 +9,7 @@
 #include "gui/GuiFakes.h"
 #include "ui/ConnectionField.h"
 #include "ui/Form1.h"
+#include "ui/ProgramWindows.h"
 
 #include <QApplication>
 #include <QTest>
@@ -36,9 +37,10 @@ int typeThenDie(int argc, char** argv) {
     FileSettingsStore settings;
     gui::ScriptedPrompts prompts;
     gui::HomePageSpy homePage; // never opens a browser
-    Form1 form({connections, settings, prompts, homePage.services(),
-                QStringLiteral("/nonexistent-program-folder")});
-    form.Form_Load(); // the settings reach no database: this window stays
+    ProgramWindows windows({connections, settings, prompts, homePage.services(),
+                            QStringLiteral("/nonexistent-program-folder")});
+    windows.start();
+    Form1& form = windows.setupWindow(); // the settings reach no database: this window stays
     auto* field = form.findChild<ConnectionField*>(QString::fromLatin1(argv[2]));
     if (!field || !form.isVisible())
         return 3;
@@ -125,9 +127,10 @@ TEST_P(FaultKilledAfterAKeystroke, TheNextStartShowsTheTextAndOnlyTheOwnerMayRea
     FileSettingsStore settings;
     gui::ScriptedPrompts prompts;
     gui::HomePageSpy homePage;
-    Form1 form({connections, settings, prompts, homePage.services(),
-                QStringLiteral("/nonexistent-program-folder")});
-    form.Form_Load();
+    ProgramWindows windows({connections, settings, prompts, homePage.services(),
+                            QStringLiteral("/nonexistent-program-folder")});
+    windows.start();
+    Form1& form = windows.setupWindow();
     EXPECT_EQ(form.Text1->value(), keystroke.after.oracleServer);
     EXPECT_EQ(form.Text2->value(), keystroke.after.oracleUser);
     EXPECT_EQ(form.Text3->value(), keystroke.after.oraclePassword);

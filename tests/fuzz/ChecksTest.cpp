@@ -63,13 +63,13 @@ TEST(StatementChecks, DropTableAndRename) {
     EXPECT_NE(checkDropTable(R"(DROP TABLE "a";)", "a"), "");
     EXPECT_NE(checkDropTable(R"(DROP TABLE "a" -- x)", "a"), "");
 
-    EXPECT_EQ(checkRename(R"(RENAME "T1" TO "T2")", true, "T1", "T2"), "");
-    EXPECT_NE(checkRename(R"(RENAME "T1" TO "T2";)", true, "T1", "T2"), "");
-    EXPECT_EQ(checkRename(R"(ALTER TABLE "T1" RENAME "T2";)", false, "T1", "T2"), "");
-    EXPECT_NE(checkRename(R"(ALTER TABLE "T1" RENAME "T2")", false, "T1", "T2"), "");
-    EXPECT_NE(checkRename(R"(ALTER TABLE "T1" RENAME "T2";;)", false, "T1", "T2"), "");
+    EXPECT_EQ(checkRename(R"(RENAME "T1" TO "T2")", Side::Oracle, "T1", "T2"), "");
+    EXPECT_NE(checkRename(R"(RENAME "T1" TO "T2";)", Side::Oracle, "T1", "T2"), "");
+    EXPECT_EQ(checkRename(R"(ALTER TABLE "T1" RENAME "T2";)", Side::SqlAnywhere, "T1", "T2"), "");
+    EXPECT_NE(checkRename(R"(ALTER TABLE "T1" RENAME "T2")", Side::SqlAnywhere, "T1", "T2"), "");
+    EXPECT_NE(checkRename(R"(ALTER TABLE "T1" RENAME "T2";;)", Side::SqlAnywhere, "T1", "T2"), "");
     // A name that ends its identifier early and smuggles in a statement.
-    EXPECT_NE(checkRename(R"(ALTER TABLE "x"; DROP TABLE "y" RENAME "T2";)", false,
+    EXPECT_NE(checkRename(R"(ALTER TABLE "x"; DROP TABLE "y" RENAME "T2";)", Side::SqlAnywhere,
                           "x\"; DROP TABLE \"y", "T2"),
               "");
 }

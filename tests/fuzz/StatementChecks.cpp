@@ -161,10 +161,10 @@ std::string checkDropTable(std::string_view statement, const std::string& table)
     return expect.failure();
 }
 
-std::string checkRename(std::string_view statement, bool oracleSide, const std::string& oldName,
+std::string checkRename(std::string_view statement, Side side, const std::string& oldName,
                         const std::string& newName) {
-    Expectations expect(statement, oracleSide ? Side::Oracle : Side::SqlAnywhere);
-    if (oracleSide) {
+    Expectations expect(statement, side);
+    if (side == Side::Oracle) {
         expect.word("RENAME") && expect.identifier(oldName) && expect.word("TO") &&
             expect.identifier(newName) && expect.end();
     } else {

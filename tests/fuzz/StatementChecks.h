@@ -18,7 +18,7 @@ namespace tallowmere::fuzz {
 
 std::string checkDropTable(std::string_view statement, const std::string& table);
 
-std::string checkRename(std::string_view statement, bool oracleSide, const std::string& oldName,
+std::string checkRename(std::string_view statement, Side side, const std::string& oldName,
                         const std::string& newName);
 
 std::string checkCreateTable(std::string_view statement, Side target, const std::string& table,

@@ -14,8 +14,7 @@
 #include "data_access/ConnectionSettings.h"
 #include "data_access/EventPump.h"
 #include "data_access/OdbcConnection.h"
-#include "maintenance/TableDeletion.h"
-#include "maintenance/TableRenaming.h"
+#include "data_access/SqlTexts.h"
 #include "transfer/Datatype.h"
 #include "transfer/RowStatement.h"
 
@@ -72,8 +71,7 @@ void require(const std::string& failure, const char* what) {
 void checkStatements(const FuzzCase& input) {
     require(checkDropTable(DropTableStatement(input.table), input.table), "DROP TABLE");
 
-    const bool oracleSide = input.target == Side::Oracle;
-    require(checkRename(RenameStatement(oracleSide, input.table, input.newName), oracleSide,
+    require(checkRename(RenameStatement(input.target, input.table, input.newName), input.target,
                         input.table, input.newName),
             "The rename statement");
 

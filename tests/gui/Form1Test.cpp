@@ -2,12 +2,12 @@
 // start-up sequence on empty, failing and working settings.
 #include "FormHarness.h"
 #include "data_access/OdbcConnection.h"
+#include "operations/UserTexts.h"
 #include "support/TestDatabases.h"
 #include "tests/unit/Fakes.h"
 #include "ui/ConnectionField.h"
 #include "ui/Form2.h"
 #include "ui/GraphicalCheckBox.h"
-#include "ui/HelpTexts.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -100,7 +100,7 @@ TEST(Form1, FirstRunWithAnEmptyStoreShowsTheWindowWithEmptyFieldsAndNoMessage) {
     FormHarness harness(connections);
     Form1& form = harness.start();
     EXPECT_TRUE(form.isVisible());
-    EXPECT_EQ(form.mainWindow(), nullptr);
+    EXPECT_EQ(harness.mainWindow(), nullptr);
     EXPECT_TRUE(harness.prompts.shown.empty());
     for (ConnectionField* field : {form.Text1, form.Text2, form.Text3, form.Text4})
         EXPECT_TRUE(field->text().isEmpty());
@@ -116,7 +116,7 @@ TEST(Form1, AFailingSqlAnywhereSideNeverTriesOracleAtStartUpOrOnOk) {
     Form1& form = harness.start();
     EXPECT_TRUE(form.isVisible());
     click(*form.Check2);
-    EXPECT_EQ(form.mainWindow(), nullptr);
+    EXPECT_EQ(harness.mainWindow(), nullptr);
     EXPECT_TRUE(harness.prompts.shown.empty());
     for (const std::string& line : log)
         EXPECT_EQ(line.find("Oracle"), std::string::npos) << line;
@@ -150,13 +150,14 @@ TEST(Form1, TheRealStoreKeepsWhatWasTypedForTheNextStart) {
     HomePageSpy homePage;
     ScriptedPrompts prompts;
     {
-        Form1 form({connections, store, prompts, homePage.services(), QString()});
-        form.Form_Load();
-        QTest::keyClicks(form.Text4, "Sales DB");
-        QTest::keyClicks(form.Text3, "p;w'd");
+        ProgramWindows windows({connections, store, prompts, homePage.services(), QString()});
+        windows.start();
+        QTest::keyClicks(windows.setupWindow().Text4, "Sales DB");
+        QTest::keyClicks(windows.setupWindow().Text3, "p;w'd");
     }
-    Form1 again({connections, store, prompts, homePage.services(), QString()});
-    again.Form_Load();
+    ProgramWindows windows({connections, store, prompts, homePage.services(), QString()});
+    windows.start();
+    const Form1& again = windows.setupWindow();
     EXPECT_EQ(again.Text4->text(), QStringLiteral("Sales DB"));
     EXPECT_EQ(again.Text3->text(), QStringLiteral("p;w'd"));
     EXPECT_EQ(store.GetSetting(kSettingsApplication, kSettingsSection, kKeyDataSourceName),
@@ -183,9 +184,9 @@ TEST(Form1, HelpButtonsShowTheirTextsAndTheQuestionMarkShowsTheOracleHelp) {
     click(*form.Check4);
     click(*form.Check6);
     ASSERT_EQ(harness.prompts.shown.size(), 3u);
-    EXPECT_EQ(harness.prompts.shown[0].text, oracleHelpText());
-    EXPECT_EQ(harness.prompts.shown[1].text, sqlAnywhereHelpText());
-    EXPECT_EQ(harness.prompts.shown[2].text, oracleHelpText());
+    EXPECT_EQ(harness.prompts.shown[0].text, texts::oracleHelpText());
+    EXPECT_EQ(harness.prompts.shown[1].text, texts::sqlAnywhereHelpText());
+    EXPECT_EQ(harness.prompts.shown[2].text, texts::oracleHelpText());
     for (const Prompt& prompt : harness.prompts.shown) {
         EXPECT_EQ(prompt.kind, "message");
         EXPECT_EQ(prompt.title, "Tallowmere");

@@ -61,7 +61,7 @@ struct FakeDatabases {
         harness.storeSettings(fakes::testSettings());
     }
     Form2& start() {
-        Form2* main = harness.start().mainWindow();
+        Form2* main = (harness.start(), harness.mainWindow());
         if (!main)
             throw std::logic_error("the main window did not open");
         return *main;
@@ -140,7 +140,7 @@ TEST(Form2, WorkingSettingsOpenStraightIntoTheMainWindowWithBothListsSorted) {
     FormHarness harness(connections);
     harness.storeSettings(testing::workingSettings(oracle));
     Form1& setup = harness.start();
-    Form2* form = setup.mainWindow();
+    Form2* form = harness.mainWindow();
     ASSERT_NE(form, nullptr);
     EXPECT_TRUE(form->isVisible());
     EXPECT_FALSE(setup.isVisible());
@@ -165,7 +165,7 @@ TEST(Form2, OkAfterTheSetupWindowRebuildsBothListsAndCentresTheWindowAgain) {
     FormHarness harness(connections);
     harness.storeSettings(testing::workingSettings(oracle));
     Form1& setup = harness.start();
-    Form2& form = *setup.mainWindow();
+    Form2& form = *harness.mainWindow();
     clickEntry(*form.List1, 0);
     form.move(3, 4);
     QApplication::processEvents(); // the window system's report of the move, as a user's would be
@@ -179,7 +179,7 @@ TEST(Form2, OkAfterTheSetupWindowRebuildsBothListsAndCentresTheWindowAgain) {
     oracle.exec("DROP TABLE emp");
     oracle.exec("CREATE TABLE dept (id INTEGER)");
     click(*setup.Check2);
-    EXPECT_EQ(setup.mainWindow(), &form);
+    EXPECT_EQ(harness.mainWindow(), &form);
     EXPECT_TRUE(form.isVisible());
     EXPECT_FALSE(setup.isVisible());
     EXPECT_EQ(entries(*form.List1), (std::vector<std::string>{"invoices", "orders"}));
@@ -216,7 +216,7 @@ TEST(Form2, DeleteOnTheSqlAnywhereSideDropsTheClickedTableAndItsEntry) {
     OdbcConnectionFactory connections;
     FormHarness harness(connections);
     harness.storeSettings(testing::workingSettings(oracle));
-    Form2& form = *harness.start().mainWindow();
+    Form2& form = *(harness.start(), harness.mainWindow());
     ASSERT_EQ(entries(*form.List1), (std::vector<std::string>{"drop me", "keep_me"}));
 
     clickEntry(*form.List1, 0);
@@ -281,8 +281,7 @@ TEST(Form2, WhileAnOperationRunsNoOtherDatabaseOrListButtonStartsAnything) {
 TEST(Form2, ClosingTheWindowDuringACopyStopsItClosesItsConnectionsAndEndsTheProgram) {
     FakeDatabases databases;
     Form2& form = databases.start();
-    Form1& setup = *databases.harness.form;
-    QSignalSpy ended(&setup, &Form1::programEndRequested);
+    QSignalSpy ended(databases.harness.windows.get(), &ProgramWindows::programEndRequested);
     databases.harness.prompts.answers.push_back(true); // overwrite emp
     databases.harness.prompts.whileShown = [&form] { form.close(); };
     clickEntry(*form.List2, 1); // EMP

@@ -13,13 +13,15 @@ FormHarness::FormHarness(ConnectionFactory& connections)
     , programFolder(QStringLiteral("/nonexistent-program-folder")) {}
 
 Form1& FormHarness::create() {
-    form = std::make_unique<Form1>(
+    windows = std::make_unique<ProgramWindows>(
         FormServices{connections, settings, prompts, homePage.services(), programFolder});
+    form = &windows->setupWindow();
     return *form;
 }
 
 Form1& FormHarness::start() {
-    create().Form_Load();
+    create();
+    windows->start();
     return *form;
 }
 

@@ -4,6 +4,7 @@
 
 #include "GuiFakes.h"
 #include "ui/Form1.h"
+#include "ui/ProgramWindows.h"
 
 #include <QPoint>
 
@@ -18,6 +19,7 @@ struct FormHarness {
 
     Form1& create();
     Form1& start(); // create, then the start-up sequence
+    Form2* mainWindow() const { return windows->mainWindow(); }
     void storeSettings(const ConnectionSettings& settings);
 
     ConnectionFactory& connections;
@@ -25,7 +27,8 @@ struct FormHarness {
     ScriptedPrompts prompts;
     HomePageSpy homePage;
     QString programFolder;
-    std::unique_ptr<Form1> form;
+    std::unique_ptr<ProgramWindows> windows;
+    Form1* form = nullptr;
 };
 
 // A mouse move over the middle of the control, no button held.

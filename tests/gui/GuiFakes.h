@@ -4,7 +4,7 @@
 #pragma once
 
 #include "data_access/SettingsStore.h"
-#include "transfer/OperationContext.h"
+#include "operations/WindowInterfaces.h"
 #include "ui/FormServices.h"
 
 #include <deque>

@@ -6,6 +6,7 @@
 #include "ui/ConnectionField.h"
 #include "ui/Form1.h"
 #include "ui/Form2.h"
+#include "ui/ProgramWindows.h"
 #include "ui/TableListWidget.h"
 
 #include <QApplication>
@@ -79,9 +80,9 @@ int main(int argc, char** argv) {
     gui::ScriptedPrompts prompts;
     gui::HomePageSpy homePage;
 
-    Form1 setupWindow({connections, settings, prompts, homePage.services(), folder});
-    setupWindow.Form_Load(); // passes the check and fills the main window's lists
-    Form2* mainWindow = setupWindow.mainWindow();
+    ProgramWindows windows({connections, settings, prompts, homePage.services(), folder});
+    windows.start(); // passes the check and fills the main window's lists
+    Form2* mainWindow = windows.mainWindow();
     if (!mainWindow) {
         std::cerr << "The main window did not open.\n";
         return 1;
@@ -89,6 +90,6 @@ int main(int argc, char** argv) {
     mainWindow->List1->setSelected(1, true);
     mainWindow->List2->setSelected(2, true);
     bool saved = save(*mainWindow, folder + "/Form2.png");
-    saved = save(setupWindow, folder + "/Form1.png") && saved;
+    saved = save(windows.setupWindow(), folder + "/Form1.png") && saved;
     return saved ? 0 : 1;
 }

@@ -2,8 +2,8 @@
 // deselect all, the help texts, the home page draw, the event yield and the
 // one-operation gate.
 #include "data_access/DatabaseError.h"
+#include "operations/UserTexts.h"
 #include "ui/CommandLine.h"
-#include "ui/HelpTexts.h"
 #include "ui/HomePage.h"
 #include "ui/ListSelection.h"
 #include "ui/MessageBoxPrompts.h"
@@ -127,7 +127,7 @@ TEST(HelpTexts, OracleHelpWordForWord) {
         "   )\r\n"
         " )\r\n\r\n"
         "Therefore, my SID would be KWDB";
-    EXPECT_EQ(oracleHelpText(), expected);
+    EXPECT_EQ(texts::oracleHelpText(), expected);
 }
 
 TEST(HelpTexts, SqlAnywhereHelpWordForWord) {
@@ -146,7 +146,7 @@ TEST(HelpTexts, SqlAnywhereHelpWordForWord) {
         "8. Filled in 'Data Source Name' in my program to be the same as 'Data source name' in "
         "Data Source (ODBC)\r\r"
         "9. Clicked 'Test Connection' in my program.\r\r";
-    EXPECT_EQ(sqlAnywhereHelpText(), expected);
+    EXPECT_EQ(texts::sqlAnywhereHelpText(), expected);
 }
 
 TEST(MessageBoxPrompts, CarriageReturnsBreakLinesOnScreen) {

@@ -1,5 +1,6 @@
 #include "Fakes.h"
 
+#include "data_access/AdoErrors.h"
 #include "data_access/Snapshot.h"
 
 #include <sstream>
@@ -75,7 +76,7 @@ private:
     }
     void requireOpen() const {
         if (!mOpen)
-            throw DatabaseError(3704, "", "Operation is not allowed when the object is closed.");
+            throw adoError(AdoError::ObjectClosed);
     }
     std::unique_ptr<Recordset> serve(const std::string& key) const {
         auto result = mFactory.mResults.find(key);
@@ -158,6 +159,12 @@ void fill(PlainTableList& list, const std::vector<std::string>& entries,
     for (int index : selected)
         list.setSelected(index, true);
     list.setCurrentIndex(current);
+}
+
+Log openingOf(Side side) {
+    if (side == Side::Oracle)
+        return {"pointer 11", "create#1", "#1 " + kOracleOpen, "#1 dbmsName"};
+    return {"pointer 11", "create#1", "#1 setProvider MSDASQL", "#1 " + kSqlAnywhereOpen};
 }
 
 } // namespace tallowmere::fakes

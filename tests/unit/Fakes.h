@@ -8,7 +8,7 @@
 #include "data_access/DatabaseError.h"
 #include "data_access/EventPump.h"
 #include "data_access/TableList.h"
-#include "transfer/OperationContext.h"
+#include "operations/OperationContext.h"
 
 #include <deque>
 #include <map>
@@ -140,6 +140,7 @@ struct Window {
     FakeConnectionFactory connections{log};
     FixedConnectionFields fields{testSettings()};
 
+    PlainTableList& list(Side side) { return side == Side::Oracle ? oracleList : sqlAnywhereList; }
     OperationContext context() {
         return {sqlAnywhereList, oracleList, prompts,     pointer,
                 progress,        events,     connections, fields};
@@ -147,6 +148,10 @@ struct Window {
     // The log lines that contain the given text, e.g. "execute".
     Log logWith(const std::string& part) const;
 };
+
+// Busy pointer, then a deletion's or renaming's connection to the side,
+// before anything else.
+Log openingOf(Side side);
 
 // Fills a list with entries; those at the given indexes are selected.
 void fill(PlainTableList& list, const std::vector<std::string>& entries,

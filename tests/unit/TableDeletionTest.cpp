@@ -1,6 +1,7 @@
 // Dropping the selected tables of either list, against the recording fakes.
 #include "Fakes.h"
 
+#include "data_access/SqlTexts.h"
 #include "maintenance/TableDeletion.h"
 
 #include <algorithm>
@@ -16,43 +17,37 @@ using ::testing::ElementsAre;
 using ::testing::ElementsAreArray;
 using ::testing::IsEmpty;
 
-// Busy pointer, then the side's connection, before anything else.
-Log openingOf(bool oracle) {
-    if (oracle)
-        return {"pointer 11", "create#1", "#1 " + kOracleOpen, "#1 dbmsName"};
-    return {"pointer 11", "create#1", "#1 setProvider MSDASQL", "#1 " + kSqlAnywhereOpen};
-}
-
 Log followedBy(Log first, const Log& rest) {
     first.insert(first.end(), rest.begin(), rest.end());
     return first;
 }
 
-// false: the SQL Anywhere side, true: the Oracle side.
-class TableDeletion : public ::testing::TestWithParam<bool> {
+class TableDeletion : public ::testing::TestWithParam<Side> {
 protected:
     Window w;
-    bool oracle = GetParam();
-    PlainTableList& list = oracle ? w.oracleList : w.sqlAnywhereList;
-    PlainTableList& other = oracle ? w.sqlAnywhereList : w.oracleList;
+    Side side = GetParam();
+    PlainTableList& list = w.list(side);
+    PlainTableList& other = w.list(side == Side::Oracle ? Side::SqlAnywhere : Side::Oracle);
 
-    void run() { DeleteTables(w.context(), oracle); }
+    void run() { DeleteTables(w.context(), side); }
     bool runGuardedDelete() {
         return runGuarded(w.context(), [this] { run(); });
     }
 };
 
-INSTANTIATE_TEST_SUITE_P(BothSides, TableDeletion, ::testing::Bool(),
-                         [](const auto& info) { return info.param ? "Oracle" : "SqlAnywhere"; });
+INSTANTIATE_TEST_SUITE_P(BothSides, TableDeletion,
+                         ::testing::Values(Side::SqlAnywhere, Side::Oracle), [](const auto& info) {
+                             return info.param == Side::Oracle ? "Oracle" : "SqlAnywhere";
+                         });
 
 TEST_P(TableDeletion, DropsSelectedEntriesFromTheBottomUpWithoutAsking) {
     fill(list, {"A", "B", "C", "D", "EMP"}, {1, 3, 4}, 0);
     fill(other, {"B", "EMP"}, {0, 1}, 0);
     run();
-    EXPECT_THAT(w.log, ElementsAreArray(followedBy(
-                           openingOf(oracle),
-                           {"#1 execute DROP TABLE \"EMP\"", "#1 execute DROP TABLE \"D\"",
-                            "#1 execute DROP TABLE \"B\"", "pointer 0", "#1 release"})));
+    EXPECT_THAT(
+        w.log, ElementsAreArray(followedBy(
+                   openingOf(side), {"#1 execute DROP TABLE \"EMP\"", "#1 execute DROP TABLE \"D\"",
+                                     "#1 execute DROP TABLE \"B\"", "pointer 0", "#1 release"})));
     EXPECT_THAT(list.texts(), ElementsAre("A", "C"));
     EXPECT_THAT(other.texts(), ElementsAre("B", "EMP"));
 }
@@ -60,12 +55,12 @@ TEST_P(TableDeletion, DropsSelectedEntriesFromTheBottomUpWithoutAsking) {
 TEST_P(TableDeletion, NoCurrentEntryGivesTheMessageAfterTheConnectionOpened) {
     for (const std::vector<int>& selected : {std::vector<int>{}, std::vector<int>{0, 1}}) {
         Window fresh;
-        PlainTableList& l = oracle ? fresh.oracleList : fresh.sqlAnywhereList;
+        PlainTableList& l = fresh.list(side);
         fill(l, {"A", "B"}, selected, -1);
-        DeleteTables(fresh.context(), oracle);
+        DeleteTables(fresh.context(), side);
         EXPECT_THAT(fresh.log,
-                    ElementsAreArray(followedBy(openingOf(oracle), {"message Please select a table",
-                                                                    "pointer 0", "#1 release"})));
+                    ElementsAreArray(followedBy(openingOf(side), {"message Please select a table",
+                                                                  "pointer 0", "#1 release"})));
         EXPECT_THAT(fresh.prompts.titles, ElementsAre("Tallowmere"));
         EXPECT_EQ(l.count(), 2);
     }
@@ -76,8 +71,7 @@ TEST_P(TableDeletion, NoCurrentEntryGivesTheMessageAfterTheConnectionOpened) {
 TEST_P(TableDeletion, CurrentEntryWithoutSelectionDoesNothingAndSaysNothing) {
     fill(list, {"A", "B"}, {}, 0);
     run();
-    EXPECT_THAT(w.log,
-                ElementsAreArray(followedBy(openingOf(oracle), {"pointer 0", "#1 release"})));
+    EXPECT_THAT(w.log, ElementsAreArray(followedBy(openingOf(side), {"pointer 0", "#1 release"})));
     EXPECT_EQ(list.count(), 2);
 }
 
@@ -98,7 +92,8 @@ TEST_P(TableDeletion, StopsAtTheFirstFailureKeepingTheFailingEntry) {
 
 TEST_P(TableDeletion, FailingOpenComesBeforeAnySelectionMessage) {
     fill(list, {"A"}, {}, -1);
-    w.connections.fail(oracle ? kOracleOpen : kSqlAnywhereOpen, 28000, "28000", "login failed");
+    w.connections.fail(side == Side::Oracle ? kOracleOpen : kSqlAnywhereOpen, 28000, "28000",
+                       "login failed");
     runGuardedDelete();
     EXPECT_THAT(w.prompts.texts, ElementsAre("Error 28000\n\nlogin failed"));
     EXPECT_EQ(w.pointer.pointer(), PointerSetting::Default);

@@ -1,6 +1,7 @@
 // Renaming the one selected table of either list, against the recording fakes.
 #include "Fakes.h"
 
+#include "data_access/SqlTexts.h"
 #include "maintenance/TableRenaming.h"
 
 #include <gmock/gmock.h>
@@ -13,36 +14,33 @@ using namespace fakes;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
-// false: the SQL Anywhere side, true: the Oracle side.
-class TableRenaming : public ::testing::TestWithParam<bool> {
+class TableRenaming : public ::testing::TestWithParam<Side> {
 protected:
     Window w;
-    bool oracle = GetParam();
-    PlainTableList& list = oracle ? w.oracleList : w.sqlAnywhereList;
+    Side side = GetParam();
+    PlainTableList& list = w.list(side);
 
-    void run() { RenameTable(w.context(), oracle); }
+    void run() { RenameTable(w.context(), side); }
     // As logged by connection number id.
     std::string statement(const std::string& from, const std::string& to, int id = 1) const {
         std::string line = "#";
         line.append(std::to_string(id)).append(" execute ");
-        return line + (oracle ? "RENAME \"" + from + "\" TO \"" + to + "\""
-                              : "ALTER TABLE \"" + from + "\" RENAME \"" + to + "\";");
+        return line + (side == Side::Oracle
+                           ? "RENAME \"" + from + "\" TO \"" + to + "\""
+                           : "ALTER TABLE \"" + from + "\" RENAME \"" + to + "\";");
     }
 };
 
-INSTANTIATE_TEST_SUITE_P(BothSides, TableRenaming, ::testing::Bool(),
-                         [](const auto& info) { return info.param ? "Oracle" : "SqlAnywhere"; });
+INSTANTIATE_TEST_SUITE_P(BothSides, TableRenaming,
+                         ::testing::Values(Side::SqlAnywhere, Side::Oracle), [](const auto& info) {
+                             return info.param == Side::Oracle ? "Oracle" : "SqlAnywhere";
+                         });
 
 TEST_P(TableRenaming, RenamesTheSelectedTableAndListsTheNewNameInItsPlace) {
     fill(list, {"A", "M", "T1", "Z"}, {2}, 2);
     w.prompts.inputs = {"B2"};
     run();
-    Log expected{"pointer 11", "create#1"};
-    if (!oracle)
-        expected.push_back("#1 setProvider MSDASQL");
-    expected.push_back("#1 " + (oracle ? kOracleOpen : kSqlAnywhereOpen));
-    if (oracle)
-        expected.push_back("#1 dbmsName");
+    Log expected = openingOf(side);
     expected.insert(expected.end(), {"input Enter new name of T1:", statement("T1", "B2"),
                                      "pointer 0", "#1 release"});
     EXPECT_EQ(w.log, expected);
@@ -53,8 +51,8 @@ TEST_P(TableRenaming, RenamesTheSelectedTableAndListsTheNewNameInItsPlace) {
 }
 
 TEST_P(TableRenaming, StatementTexts) {
-    EXPECT_EQ(RenameStatement(false, "T1", "T2"), "ALTER TABLE \"T1\" RENAME \"T2\";");
-    EXPECT_EQ(RenameStatement(true, "T1", "T2"), "RENAME \"T1\" TO \"T2\"");
+    EXPECT_EQ(RenameStatement(Side::SqlAnywhere, "T1", "T2"), "ALTER TABLE \"T1\" RENAME \"T2\";");
+    EXPECT_EQ(RenameStatement(Side::Oracle, "T1", "T2"), "RENAME \"T1\" TO \"T2\"");
     fill(list, {"o\"ld"}, {0}, 0);
     w.prompts.inputs = {"n\"e\"w "};
     run();
@@ -77,13 +75,14 @@ TEST_P(TableRenaming, SelectionMessagesComeAfterTheConnectionOpened) {
     };
     for (const Case& c : cases) {
         Window fresh;
-        PlainTableList& l = oracle ? fresh.oracleList : fresh.sqlAnywhereList;
+        PlainTableList& l = fresh.list(side);
         fill(l, c.entries, c.selected, c.current);
-        RenameTable(fresh.context(), oracle);
+        RenameTable(fresh.context(), side);
         const Log& log = fresh.log;
         ASSERT_GE(log.size(), 4u);
         EXPECT_EQ(log[log.size() - 3], std::string("message ") + c.message);
-        EXPECT_EQ(log[log.size() - 4], oracle ? "#1 dbmsName" : "#1 " + kSqlAnywhereOpen);
+        EXPECT_EQ(log[log.size() - 4],
+                  side == Side::Oracle ? "#1 dbmsName" : "#1 " + kSqlAnywhereOpen);
         EXPECT_THAT(fresh.logWith("execute"), IsEmpty());
         EXPECT_EQ(l.count(), static_cast<int>(c.entries.size()));
         EXPECT_EQ(fresh.pointer.pointer(), PointerSetting::Default);

@@ -1,8 +1,8 @@
-#include "HelpTexts.h"
+#include "UserTexts.h"
 
 #include <array>
 
-namespace tallowmere {
+namespace tallowmere::texts {
 namespace {
 
 constexpr const char* kCr = "\r";
@@ -62,4 +62,26 @@ std::string sqlAnywhereHelpText() {
     return text;
 }
 
-} // namespace tallowmere
+std::string settingsNotSaved(const std::string& file) {
+    return "The connection settings could not be saved to " + file +
+           ". They stay in the fields and are saved again with the next change.";
+}
+
+std::string overwriteQuestion(const std::string& table) {
+    return "Would you like to overwrite " + table + "?";
+}
+
+std::string newNamePrompt(const std::string& table) {
+    return "Enter new name of " + table + ":";
+}
+
+std::string failureText(long number, const std::string& description) {
+    return "Error " + std::to_string(number) + "\n\n" + description;
+}
+
+std::string spillFailed(const std::string& folder, const std::string& reason) {
+    return "The rows of the table could not be kept in the temporary folder " + folder + ": " +
+           reason + ". Free some room there, or set TMPDIR to a folder that has it.";
+}
+
+} // namespace tallowmere::texts

@@ -5,10 +5,10 @@
 
 namespace tallowmere {
 
-std::unique_ptr<Connection> openConnection(const OperationContext& context, bool oracleSide,
-                                           CursorLocation location, bool setProvider) {
+std::unique_ptr<Connection> openConnection(const OperationContext& context, Side side,
+                                           CursorLocation location, ProviderSetting provider) {
     auto connection = context.connections.create();
-    if (setProvider && !oracleSide)
+    if (provider == ProviderSetting::Named && side == Side::SqlAnywhere)
         connection->setProvider(kSqlAnywhereProvider);
     if (location != CursorLocation::Unspecified)
         connection->setCursorLocation(location);
@@ -17,7 +17,7 @@ std::unique_ptr<Connection> openConnection(const OperationContext& context, bool
     // stopped halfway, so closing the window waits for it to end.
     context.events.runWhileWaiting(
         [&] {
-            if (oracleSide)
+            if (side == Side::Oracle)
                 OpenOracleConnection(*connection, settings);
             else
                 connection->open(SqlAnywhereConnectionString(settings));
@@ -28,8 +28,8 @@ std::unique_ptr<Connection> openConnection(const OperationContext& context, bool
 
 std::string failureMessage(const std::exception& error) {
     if (const auto* database = dynamic_cast<const DatabaseError*>(&error))
-        return "Error " + std::to_string(database->native()) + "\n\n" + database->description();
-    return "Error 0\n\n" + std::string(error.what());
+        return texts::failureText(database->native(), database->description());
+    return texts::failureText(0, error.what());
 }
 
 bool runGuarded(const OperationContext& context, const std::function<void()>& operation) {

@@ -1,0 +1,8 @@
+// The two databases the program moves tables between.
+#pragma once
+
+namespace tallowmere {
+
+enum class Side { SqlAnywhere, Oracle };
+
+} // namespace tallowmere

@@ -1,0 +1,92 @@
+#include "SqlTexts.h"
+
+namespace tallowmere {
+namespace {
+
+// The largest precision SQL Anywhere's NUMERIC takes.
+constexpr long kSqlAnywhereMaxPrecision = 127;
+
+bool sqlAnywhereTakes(long precision, long scale) {
+    return precision >= 1 && precision <= kSqlAnywhereMaxPrecision && scale >= 0 &&
+           scale <= precision;
+}
+
+// Towards Oracle a decimal is the unconstrained NUMBER (a bare NUMERIC there
+// has scale 0); integers stay NUMERIC.
+std::string oracleClause(ColumnKind kind) {
+    switch (kind) {
+    case ColumnKind::LongBinary:
+        return " BLOB,";
+    case ColumnKind::Decimal:
+        return " NUMBER,";
+    case ColumnKind::Integer:
+        return " NUMERIC,";
+    case ColumnKind::Text:
+        break;
+    }
+    return " VARCHAR(2000),";
+}
+
+// Towards SQL Anywhere a bare NUMERIC would be NUMERIC(30,6).
+std::string sqlAnywhereClause(ColumnKind kind, long precision, long scale) {
+    switch (kind) {
+    case ColumnKind::LongBinary:
+        return " OLEOBJECT,";
+    case ColumnKind::Decimal:
+        if (sqlAnywhereTakes(precision, scale))
+            return " NUMERIC(" + std::to_string(precision) + "," + std::to_string(scale) + "),";
+        return " NUMERIC,";
+    case ColumnKind::Integer:
+        return " NUMERIC,";
+    case ColumnKind::Text:
+        break;
+    }
+    return " TEXT,";
+}
+
+} // namespace
+
+std::string QuoteIdentifier(const std::string& name) {
+    std::string quoted = "\"";
+    for (char c : name) {
+        quoted += c;
+        if (c == '"')
+            quoted += '"';
+    }
+    quoted += '"';
+    return quoted;
+}
+
+std::string SelectAllStatement(const std::string& tableName) {
+    return "SELECT * FROM " + QuoteIdentifier(tableName);
+}
+
+std::string DropTableStatement(const std::string& tableName) {
+    return "DROP TABLE " + QuoteIdentifier(tableName);
+}
+
+std::string RenameStatement(Side side, const std::string& oldName, const std::string& newName) {
+    if (side == Side::Oracle)
+        return "RENAME " + QuoteIdentifier(oldName) + " TO " + QuoteIdentifier(newName);
+    return "ALTER TABLE " + QuoteIdentifier(oldName) + " RENAME " + QuoteIdentifier(newName) + ";";
+}
+
+std::string ColumnClauseText(Side target, ColumnKind kind, long precision, long scale) {
+    return target == Side::Oracle ? oracleClause(kind) : sqlAnywhereClause(kind, precision, scale);
+}
+
+std::string CreateTableText(Side target, const std::string& tableName,
+                            const std::vector<ColumnDefinition>& columns) {
+    std::string statement = "CREATE TABLE " + QuoteIdentifier(tableName) + "(";
+    for (const ColumnDefinition& column : columns)
+        statement += QuoteIdentifier(column.name) + column.clause;
+    statement.pop_back(); // the last clause's comma (or the "(" of a table with no columns)
+    statement += target == Side::Oracle ? ")" : ");";
+    return statement;
+}
+
+std::string InsertStart(const std::string& tableName) {
+    return "INSERT INTO " + QuoteIdentifier(tableName) + " VALUES(";
+}
+
+} // namespace tallowmere

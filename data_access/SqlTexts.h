@@ -1,0 +1,52 @@
+// Every SQL text the program sends, built here and nowhere else: the Oracle
+// catalogue query and session statement, SELECT *, DROP TABLE, CREATE TABLE
+// with its column clauses, the parts of a row's INSERT, and both renames.
+#pragma once
+
+#include "Side.h"
+
+#include <string>
+#include <vector>
+
+namespace tallowmere {
+
+inline constexpr const char* kOracleCatalogueQuery = "SELECT table_name FROM user_tables";
+// Numbers travel as text with "." for the decimal character, whatever the
+// territory the Oracle client takes its session's number format from.
+inline constexpr const char* kOracleSessionNumberFormat =
+    "ALTER SESSION SET NLS_NUMERIC_CHARACTERS = '.,'";
+
+// A name as one delimited identifier: between double quotes, each embedded
+// double quote doubled so the name can never end the identifier early.
+std::string QuoteIdentifier(const std::string& name);
+
+std::string SelectAllStatement(const std::string& tableName);
+std::string DropTableStatement(const std::string& tableName);
+// ALTER TABLE "old" RENAME "new"; on SQL Anywhere, RENAME "old" TO "new" on Oracle.
+std::string RenameStatement(Side side, const std::string& oldName, const std::string& newName);
+
+// What a column becomes on the target, as the type mapping decides it.
+enum class ColumnKind { LongBinary, Text, Decimal, Integer };
+
+// The clause after a column's name, comma included: " VARCHAR(2000),". A
+// decimal column towards SQL Anywhere keeps the source's precision and scale
+// when SQL Anywhere can hold them; precision 0 means none is known.
+std::string ColumnClauseText(Side target, ColumnKind kind, long precision = 0, long scale = 0);
+
+struct ColumnDefinition {
+    std::string name;
+    std::string clause; // from ColumnClauseText
+};
+
+// CREATE TABLE for the target from its columns in their order.
+std::string CreateTableText(Side target, const std::string& tableName,
+                            const std::vector<ColumnDefinition>& columns);
+
+// The fixed parts of a row's INSERT: start, then values apart by the
+// separator, each a literal or the null word, then the end.
+std::string InsertStart(const std::string& tableName);
+inline constexpr const char* kInsertValueSeparator = ", ";
+inline constexpr const char* kInsertNull = "NULL";
+inline constexpr char kInsertEnd = ')';
+
+} // namespace tallowmere
