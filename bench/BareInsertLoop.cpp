@@ -41,6 +41,7 @@ LoopResult runBareInsertLoop(const std::string& connectionString, const std::str
             wideTexts.push_back(tallowmere::utf8ToUtf16(text));
     }
     BareOdbc database(connectionString);
+    // Made after the connection, so freed before the disconnect, on every path.
     BareStatement statement(database.connection());
     const SQLHSTMT handle = statement.get();
     const double seconds = timed(narrow.size(), [&](size_t i) {
@@ -50,7 +51,7 @@ LoopResult runBareInsertLoop(const std::string& connectionString, const std::str
                  : SQLExecDirect(handle, reinterpret_cast<SQLCHAR*>(narrow[i].data()),
                                  SQLINTEGER(narrow[i].size()));
         checkOdbc(rc, SQL_HANDLE_STMT, handle, "INSERT");
-        SQLFreeStmt(handle, SQL_CLOSE);
+        checkOdbc(SQLFreeStmt(handle, SQL_CLOSE), SQL_HANDLE_STMT, handle, "Closing the INSERT");
     });
     return {static_cast<long>(narrow.size()), seconds};
 }

@@ -9,6 +9,20 @@
 
 namespace bench {
 
+// An ODBC handle that frees itself; a failed allocation throws.
+class BareHandle {
+public:
+    BareHandle(SQLSMALLINT type, SQLHANDLE parent);
+    ~BareHandle();
+    BareHandle(const BareHandle&) = delete;
+    BareHandle& operator=(const BareHandle&) = delete;
+    SQLHANDLE get() const { return mHandle; }
+
+private:
+    SQLSMALLINT mType;
+    SQLHANDLE mHandle = SQL_NULL_HANDLE;
+};
+
 class BareOdbc {
 public:
     explicit BareOdbc(const std::string& connectionString);
@@ -21,24 +35,19 @@ public:
     long long scalar(const std::string& sql, bool wide = false);
     void setAutocommit(bool on);
     void commit();
-    SQLHDBC connection() const { return mConnection; }
+    SQLHDBC connection() const { return mConnection.get(); }
 
 private:
-    SQLHENV mEnvironment = SQL_NULL_HENV;
-    SQLHDBC mConnection = SQL_NULL_HDBC;
+    // Declared in the order they are made: a failed connect frees both.
+    BareHandle mEnvironment;
+    BareHandle mConnection;
 };
 
 // A statement handle that frees itself.
-class BareStatement {
+class BareStatement : public BareHandle {
 public:
-    explicit BareStatement(SQLHDBC connection);
-    ~BareStatement();
-    BareStatement(const BareStatement&) = delete;
-    BareStatement& operator=(const BareStatement&) = delete;
-    SQLHSTMT get() const { return mHandle; }
-
-private:
-    SQLHSTMT mHandle = SQL_NULL_HSTMT;
+    explicit BareStatement(SQLHDBC connection)
+        : BareHandle(SQL_HANDLE_STMT, connection) {}
 };
 
 // Throws with the driver's diagnostics when rc is not a success.

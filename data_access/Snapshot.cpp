@@ -1,19 +1,13 @@
 #include "Snapshot.h"
 
-#include "AdoErrors.h"
-
+#include <cerrno>
 #include <cstring>
-#include <stdexcept>
 
 namespace tallowmere {
 namespace {
 
 constexpr uint32_t kNullMarker = 0xFFFFFFFFu;
 constexpr size_t kFileChunk = 1u << 20;
-
-[[noreturn]] void throwFileError() {
-    throw DatabaseError(0, "HY000", "The temporary file that holds the table's rows failed.");
-}
 
 } // namespace
 
@@ -54,12 +48,26 @@ void Snapshot::spillIfNeeded() {
         return;
     if (mFile && mBuffer.size() < kFileChunk)
         return;
-    if (!mFile && !(mFile = std::tmpfile()))
-        throwFileError();
-    if (std::fwrite(mBuffer.data(), 1, mBuffer.size(), mFile) != mBuffer.size())
-        throwFileError();
-    mBuffer.clear();
+    if (!mFile)
+        openFile();
+    writeBuffer();
     mBuffer.shrink_to_fit();
+}
+
+void Snapshot::openFile() {
+    mFolder = TemporaryFolder();
+    mFile = OpenSpillFile(mFolder);
+}
+
+void Snapshot::writeBuffer() {
+    errno = 0;
+    if (std::fwrite(mBuffer.data(), 1, mBuffer.size(), mFile) != mBuffer.size())
+        fail(errno);
+    mBuffer.clear();
+}
+
+void Snapshot::fail(int error) const {
+    throw SpillFailure(mFolder, error);
 }
 
 bool Snapshot::fillReadBuffer(size_t needed) {
@@ -72,7 +80,10 @@ bool Snapshot::fillReadBuffer(size_t needed) {
     const size_t want = std::max(needed - mBuffer.size(), kFileChunk);
     const size_t had = mBuffer.size();
     mBuffer.resize(had + want);
+    errno = 0;
     const size_t got = std::fread(mBuffer.data() + had, 1, want, mFile);
+    if (got < want && std::ferror(mFile))
+        fail(errno);
     mBuffer.resize(had + got);
     return mBuffer.size() >= needed;
 }
@@ -89,12 +100,11 @@ bool Snapshot::readRow(std::vector<FieldValue>& row) {
     if (!mReading) {
         mReading = true;
         if (mFile) {
-            if (!mBuffer.empty() &&
-                std::fwrite(mBuffer.data(), 1, mBuffer.size(), mFile) != mBuffer.size())
-                throwFileError();
-            mBuffer.clear();
+            if (!mBuffer.empty())
+                writeBuffer();
+            errno = 0;
             if (std::fflush(mFile) != 0 || std::fseek(mFile, 0, SEEK_SET) != 0)
-                throwFileError();
+                fail(errno);
         }
     }
     row.resize(mFields.size());
@@ -107,7 +117,7 @@ bool Snapshot::readRow(std::vector<FieldValue>& row) {
             continue;
         }
         if (!fillReadBuffer(length))
-            throwFileError();
+            fail(0); // the file ended inside a value
         // Reusing the value's own room spares an allocation per value and row.
         if (value)
             value->assign(mBuffer.data() + mReadPos, length);
@@ -116,46 +126,6 @@ bool Snapshot::readRow(std::vector<FieldValue>& row) {
         mReadPos += length;
     }
     return true;
-}
-
-SnapshotRecordset::SnapshotRecordset(std::unique_ptr<Snapshot> snapshot)
-    : mSnapshot(std::move(snapshot)) {
-    mEof = !mSnapshot->readRow(mRow);
-}
-
-void SnapshotRecordset::checkOpen() const {
-    if (!mSnapshot)
-        throw std::logic_error("The recordset is closed.");
-}
-
-void SnapshotRecordset::moveNext() {
-    checkOpen();
-    if (mEof)
-        throw adoError(AdoError::NoCurrentRecord);
-    mEof = !mSnapshot->readRow(mRow);
-}
-
-void SnapshotRecordset::close() {
-    mSnapshot.reset();
-    mRow.clear();
-    mEof = true;
-}
-
-int SnapshotRecordset::fieldCount() const {
-    checkOpen();
-    return static_cast<int>(mSnapshot->fields().size());
-}
-
-const FieldInfo& SnapshotRecordset::fieldInfo(int index) const {
-    checkOpen();
-    return mSnapshot->fields().at(static_cast<size_t>(index));
-}
-
-const FieldValue& SnapshotRecordset::value(int index) const {
-    checkOpen();
-    if (mEof)
-        throw adoError(AdoError::NoCurrentRecord);
-    return mRow.at(static_cast<size_t>(index));
 }
 
 } // namespace tallowmere

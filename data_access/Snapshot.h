@@ -1,12 +1,16 @@
 // A complete copy of a result, written once and then read forward. Rows are
 // packed into one buffer; past a threshold the buffer moves to an unnamed
-// temporary file, so a large table does not grow the program's memory.
+// file in the user's temporary folder, so a large table does not grow the
+// program's memory.
 #pragma once
 
 #include "Recordset.h"
+#include "SpillFile.h"
 
 #include <cstdio>
 #include <memory>
+#include <stdexcept>
+#include <string>
 #include <vector>
 
 namespace tallowmere {
@@ -36,6 +40,9 @@ public:
 private:
     void appendLength(uint32_t length);
     void spillIfNeeded();
+    void openFile();
+    void writeBuffer();
+    [[noreturn]] void fail(int error) const;
     bool fillReadBuffer(size_t needed);
     bool readBytes(char* into, size_t count);
 
@@ -44,6 +51,7 @@ private:
     long mRowCount = 0;
     std::string mBuffer;
     std::FILE* mFile = nullptr;
+    std::string mFolder; // where mFile lives, for the message when it fails
     bool mReading = false;
     size_t mReadPos = 0;
 };

@@ -2,6 +2,7 @@
 
 #include "data_access/DatabaseError.h"
 #include "data_access/Oracle.h"
+#include "data_access/Snapshot.h"
 
 namespace tallowmere {
 
@@ -27,6 +28,9 @@ std::unique_ptr<Connection> openConnection(const OperationContext& context, Side
 }
 
 std::string failureMessage(const std::exception& error) {
+    // Numbered 0 like every failure that is not the database's own.
+    if (const auto* spill = dynamic_cast<const SpillFileError*>(&error))
+        return texts::failureText(0, texts::spillFailed(spill->folder(), spill->reason()));
     if (const auto* database = dynamic_cast<const DatabaseError*>(&error))
         return texts::failureText(database->native(), database->description());
     return texts::failureText(0, error.what());

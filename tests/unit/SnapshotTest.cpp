@@ -2,8 +2,16 @@
 // temporary file.
 #include "data_access/Snapshot.h"
 #include "data_access/DatabaseError.h"
+#include "operations/OperationContext.h"
+#include "operations/UserTexts.h"
 
 #include <gtest/gtest.h>
+
+#include <csignal>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <sys/resource.h>
 
 namespace tallowmere {
 namespace {
@@ -56,6 +64,81 @@ TEST_P(SnapshotRoundTrip, ReadsBackEveryValueInOrder) {
 
 INSTANTIATE_TEST_SUITE_P(MemoryLimits, SnapshotRoundTrip,
                          ::testing::Values(size_t{16}, size_t{1}, Snapshot::kDefaultMemoryLimit));
+
+// Each test's TMPDIR names a fresh folder of its own; the old value returns.
+class SnapshotSpill : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (const char* value = std::getenv("TMPDIR"))
+            oldTmpdir = value;
+        std::string pattern = (std::filesystem::temp_directory_path() / "spill-XXXXXX").string();
+        ASSERT_TRUE(mkdtemp(pattern.data()));
+        folder = std::filesystem::canonical(pattern);
+        setenv("TMPDIR", folder.c_str(), 1);
+    }
+    void TearDown() override {
+        oldTmpdir ? setenv("TMPDIR", oldTmpdir->c_str(), 1) : unsetenv("TMPDIR");
+        std::filesystem::remove_all(folder);
+    }
+    std::filesystem::path folder;
+    std::optional<std::string> oldTmpdir;
+};
+
+std::optional<SpillFileError> spillErrorOf(const std::function<void()>& step) {
+    try {
+        step();
+    } catch (const SpillFileError& error) {
+        return error;
+    }
+    return std::nullopt;
+}
+
+// Rows of one value, width bytes each, past the memory limit from the first.
+std::unique_ptr<Snapshot> spilledRows(long count, size_t width) {
+    auto snapshot = std::make_unique<Snapshot>(std::vector<FieldInfo>{{"BODY", 201}}, 16);
+    for (long row = 0; row < count; ++row, snapshot->endRow())
+        snapshot->appendValue(std::string_view(std::string(width, 'x')));
+    return snapshot;
+}
+
+TEST_F(SnapshotSpill, GoesToTheFolderOfTmpdirAndLeavesNothingThere) {
+    const std::string missing = (folder / "missing").string();
+    setenv("TMPDIR", missing.c_str(), 1);
+    const auto error = spillErrorOf([] { spilledRows(1, 100); });
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->folder(), missing);
+    EXPECT_EQ(error->reason(), std::generic_category().message(ENOENT));
+
+    setenv("TMPDIR", folder.c_str(), 1);
+    SnapshotRecordset recordset(spilledRows(3000, 1000));
+    for (long row = 0; row < 3000; ++row, recordset.moveNext())
+        ASSERT_EQ(recordset.value(0), std::string(1000, 'x')) << row;
+    EXPECT_TRUE(recordset.eof());
+    recordset.close();
+    EXPECT_TRUE(std::filesystem::is_empty(folder));
+}
+
+TEST_F(SnapshotSpill, AFullDiskNamesTheFolderWhileFillingAndBeforeTheFirstRow) {
+    // A file size limit stands for the full disk; with its signal ignored, writes fail EFBIG.
+    rlimit old{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
+    const rlimit small{256u << 10, old.rlim_max};
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const auto oldSignal = std::signal(SIGXFSZ, SIG_IGN);
+    // 4 MiB fail at the first chunk written; 512 KiB wait in memory for the first row.
+    const auto whileFilling = spillErrorOf([] { spilledRows(64, 64u << 10); });
+    const auto beforeFirstRow = spillErrorOf([] { SnapshotRecordset(spilledRows(8, 64u << 10)); });
+    std::signal(SIGXFSZ, oldSignal);
+    setrlimit(RLIMIT_FSIZE, &old);
+    for (const auto& error : {whileFilling, beforeFirstRow}) {
+        ASSERT_TRUE(error);
+        EXPECT_EQ(error->folder(), folder.string());
+        EXPECT_EQ(error->reason(), std::generic_category().message(EFBIG));
+        const std::string message = failureMessage(*error);
+        EXPECT_EQ(message, texts::failureText(0, texts::spillFailed(folder, error->reason())));
+        EXPECT_NE(message.find(folder.string() + ": File too large"), std::string::npos);
+    }
+}
 
 TEST(Snapshot, EmptyResultStartsAtEndAndClosedRecordsetRefusesUse) {
     SnapshotRecordset empty(std::make_unique<Snapshot>(kFields, 1));
