@@ -43,6 +43,8 @@ void FileSettingsStore::SaveSetting(const std::string& application, const std::s
     QSettings settings(file, QSettings::IniFormat);
     settings.setValue(keyPath(section, key), QString::fromStdString(value));
     settings.sync(); // a program killed right after a keystroke loses nothing
+    if (settings.status() != QSettings::NoError)
+        throw SettingsNotSaved(file.toStdString());
     QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner);
 }
 

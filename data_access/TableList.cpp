@@ -1,5 +1,7 @@
 #include "TableList.h"
 
+#include <QCollator>
+#include <QLocale>
 #include <QString>
 
 #include <stdexcept>
@@ -13,8 +15,26 @@ int TableList::selectedCount() const {
     return selected;
 }
 
+namespace {
+
+// The user's locale; without one (the C locale sorts by code unit, accents
+// after "z") the order English readers use, which fits most Latin names.
+QCollator makeCollator() {
+    const QLocale user;
+    QCollator collator(user.language() == QLocale::C ? QLocale(QLocale::English) : user);
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    return collator;
+}
+
+} // namespace
+
 bool tableNameLess(const std::string& a, const std::string& b) {
-    return QString::fromUtf8(a) < QString::fromUtf8(b);
+    // One per thread: a collator is not to be shared between threads.
+    thread_local const QCollator collator = makeCollator();
+    const QString left = QString::fromUtf8(a);
+    const QString right = QString::fromUtf8(b);
+    const int order = collator.compare(left, right);
+    return order != 0 ? order < 0 : left < right;
 }
 
 int sortedInsertPosition(const TableList& list, const std::string& text) {

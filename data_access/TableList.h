@@ -25,8 +25,9 @@ public:
     virtual void clear() = 0;
 };
 
-// The one order both lists keep: by text, letter case counting, compared by
-// UTF-16 code units (the order of Qt's own string comparison).
+// The one order both lists keep: as a person reads the names, by the
+// locale's collation without regard to letter case ("apple" before "Zeta"),
+// and names that collate alike by UTF-16 code unit, so the order is total.
 bool tableNameLess(const std::string& a, const std::string& b);
 
 // Where a new entry goes in a list already in that order (after equal ones).

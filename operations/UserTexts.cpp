@@ -81,7 +81,7 @@ std::string failureText(long number, const std::string& description) {
 
 std::string spillFailed(const std::string& folder, const std::string& reason) {
     return "The rows of the table could not be kept in the temporary folder " + folder + ": " +
-           reason + ". Free some room there, or set TMPDIR to a folder that has it.";
+           reason + ". Make room there, or set TMPDIR to a writable folder that has room.";
 }
 
 } // namespace tallowmere::texts

@@ -1,6 +1,7 @@
 #include "Form1.h"
 
 #include "ConnectionField.h"
+#include "Controls.h"
 #include "FormStyle.h"
 #include "GraphicalCheckBox.h"
 #include "HandOver.h"
@@ -19,22 +20,6 @@
 #include <QLabel>
 
 namespace tallowmere {
-namespace {
-
-QLabel* makeLabel(const char* text, QWidget* parent, const QRect& twips) {
-    auto* label = new QLabel(QString::fromUtf8(text), parent);
-    label->setTextFormat(Qt::PlainText);
-    label->setGeometry(twips);
-    return label;
-}
-
-GraphicalCheckBox* makeButton(const char* caption, QWidget* parent, const QRect& twips) {
-    auto* button = new GraphicalCheckBox(QString::fromUtf8(caption), parent);
-    button->setGeometry(twips);
-    return button;
-}
-
-} // namespace
 
 Form1::Form1(const FormServices& services, WindowEventPump& events, OperationGate& gate,
              HandOver& handOver)
@@ -42,7 +27,8 @@ Form1::Form1(const FormServices& services, WindowEventPump& events, OperationGat
     , mEvents(events)
     , mGate(gate)
     , mHandOver(handOver)
-    , mPointer(*this) {
+    , mPointer(*this)
+    , mSaveFailures(services.prompts) {
     styleFixedWindow(*this, QSize(twipsToPixels(6375), twipsToPixels(5130)));
     setWindowTitle(QString::fromUtf8(texts::kSetupTitle));
     setFont(arialFont(9, false));
@@ -59,16 +45,15 @@ Form1::~Form1() = default;
 
 void Form1::buildOracleFrame() {
     const QFont bold = arialFont(9, true);
-    Frame1 = new QGroupBox(QString::fromUtf8(texts::kOracleFrame), this);
-    Frame1->setGeometry(twipsRect(120, 120, 6135, 2415));
+    Frame1 = makeFrame(texts::kOracleFrame, this, twipsRect(120, 120, 6135, 2415));
     Frame1->setFont(bold);
-    Text1 = new ConnectionField(mServices.settings, kKeyOracleServer, Frame1);
+    Text1 = new ConnectionField(mServices.settings, mSaveFailures, kKeyOracleServer, Frame1);
     Text1->setGeometry(twipsRect(1320, 360, 4095, 330));
     Check6 = makeButton(texts::kSidHelp, Frame1, twipsRect(5520, 360, 375, 375));
     Check6->setFont(arialFont(9.75, true));
-    Text2 = new ConnectionField(mServices.settings, kKeyOracleUser, Frame1);
+    Text2 = new ConnectionField(mServices.settings, mSaveFailures, kKeyOracleUser, Frame1);
     Text2->setGeometry(twipsRect(1320, 840, 4575, 330));
-    Text3 = new ConnectionField(mServices.settings, kKeyOraclePassword, Frame1);
+    Text3 = new ConnectionField(mServices.settings, mSaveFailures, kKeyOraclePassword, Frame1);
     Text3->setGeometry(twipsRect(1320, 1320, 4575, 330));
     Text3->setEchoMode(QLineEdit::Password);
     Text3->setStyleSheet(QStringLiteral("lineedit-password-character: 42")); // "*"
@@ -79,10 +64,9 @@ void Form1::buildOracleFrame() {
 }
 
 void Form1::buildSqlAnywhereFrame() {
-    Frame2 = new QGroupBox(QString::fromUtf8(texts::kSqlAnywhereFrame), this);
-    Frame2->setGeometry(twipsRect(120, 2640, 6135, 1420));
+    Frame2 = makeFrame(texts::kSqlAnywhereFrame, this, twipsRect(120, 2640, 6135, 1420));
     Frame2->setFont(arialFont(9, true));
-    Text4 = new ConnectionField(mServices.settings, kKeyDataSourceName, Frame2);
+    Text4 = new ConnectionField(mServices.settings, mSaveFailures, kKeyDataSourceName, Frame2);
     Text4->setGeometry(twipsRect(2040, 360, 3855, 330));
     Check1 = makeButton(texts::kTestConnection, Frame2, twipsRect(120, 840, 4335, 375));
     Check4 = makeButton(texts::kHelp, Frame2, twipsRect(4560, 840, 1335, 375));
@@ -112,15 +96,11 @@ void Form1::nameControls() {
         {Label1, "Label1"}, {Label2, "Label2"}, {Label3, "Label3"}, {Label4, "Label4"},
         {Label8, "Label8"},
     };
-    for (const auto& [control, name] : controls)
-        control->setObjectName(QString::fromLatin1(name));
+    tallowmere::nameControls(controls);
 }
 
 void Form1::setTabOrder() {
-    const QList<QWidget*> order = {Text1,  Check6, Text2,  Text3,  Check3,
-                                   Check5, Text4,  Check1, Check4, Check2};
-    for (qsizetype i = 1; i < order.size(); ++i)
-        QWidget::setTabOrder(order[i - 1], order[i]);
+    chainTabOrder({Text1, Check6, Text2, Text3, Check3, Check5, Text4, Check1, Check4, Check2});
 }
 
 void Form1::installHoverRules() {

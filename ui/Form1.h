@@ -5,6 +5,7 @@
 
 #include "FormPointer.h"
 #include "FormServices.h"
+#include "SaveFailureNotice.h"
 #include "data_access/ConnectionSettings.h"
 #include "data_access/Side.h"
 
@@ -78,6 +79,7 @@ private:
     OperationGate& mGate;
     HandOver& mHandOver;
     FormPointer mPointer;
+    SaveFailureNotice mSaveFailures;
 };
 
 } // namespace tallowmere

@@ -1,5 +1,6 @@
 #include "Form2.h"
 
+#include "Controls.h"
 #include "FormStyle.h"
 #include "GraphicalCheckBox.h"
 #include "HandOver.h"
@@ -25,18 +26,6 @@
 
 namespace tallowmere {
 namespace {
-
-GraphicalCheckBox* makeButton(const char* caption, QWidget* parent, const QRect& twips) {
-    auto* button = new GraphicalCheckBox(QString::fromUtf8(caption), parent);
-    button->setGeometry(twips);
-    return button;
-}
-
-QGroupBox* makeFrame(const char* caption, QWidget* parent, const QRect& twips) {
-    auto* frame = new QGroupBox(QString::fromUtf8(caption), parent);
-    frame->setGeometry(twips);
-    return frame;
-}
 
 TableListWidget* makeList(QWidget* parent) {
     auto* list = new TableListWidget(parent);
@@ -115,15 +104,12 @@ void Form2::nameControls() {
         {Check9, "Check9"},       {Check10, "Check10"},
         {Check11, "Check11"},     {ProgressBar1, "ProgressBar1"},
     };
-    for (const auto& [control, name] : controls)
-        control->setObjectName(QString::fromLatin1(name));
+    tallowmere::nameControls(controls);
 }
 
 void Form2::setTabOrder() {
-    const QList<QWidget*> order = {List1,  List2,  Check3, Check1, Check2,  Check4, Check5,
-                                   Check6, Check7, Check8, Check9, Check10, Check11};
-    for (qsizetype i = 1; i < order.size(); ++i)
-        QWidget::setTabOrder(order[i - 1], order[i]);
+    chainTabOrder({List1, List2, Check3, Check1, Check2, Check4, Check5, Check6, Check7, Check8,
+                   Check9, Check10, Check11});
 }
 
 void Form2::installHoverRules() {
@@ -138,10 +124,21 @@ void Form2::installHoverRules() {
 }
 
 void Form2::wireButtons() {
-    connect(Check10, &GraphicalCheckBox::activated, this, [this] { SelectAllEntries(*List1); });
-    connect(Check11, &GraphicalCheckBox::activated, this, [this] { DeselectAllEntries(*List1); });
-    connect(Check8, &GraphicalCheckBox::activated, this, [this] { SelectAllEntries(*List2); });
-    connect(Check9, &GraphicalCheckBox::activated, this, [this] { DeselectAllEntries(*List2); });
+    // While an operation runs, the lists are its own: these do nothing.
+    const auto whenIdle = [this](auto action) {
+        return [this, action] {
+            if (!mGate.busy())
+                action();
+        };
+    };
+    connect(Check10, &GraphicalCheckBox::activated, this,
+            whenIdle([this] { SelectAllEntries(*List1); }));
+    connect(Check11, &GraphicalCheckBox::activated, this,
+            whenIdle([this] { DeselectAllEntries(*List1); }));
+    connect(Check8, &GraphicalCheckBox::activated, this,
+            whenIdle([this] { SelectAllEntries(*List2); }));
+    connect(Check9, &GraphicalCheckBox::activated, this,
+            whenIdle([this] { DeselectAllEntries(*List2); }));
     connect(Check3, &GraphicalCheckBox::activated, this,
             [this] { runOperation(SendTablesToOracle); });
     connect(Check4, &GraphicalCheckBox::activated, this,
@@ -155,15 +152,16 @@ void Form2::wireButtons() {
     connect(Check7, &GraphicalCheckBox::activated, this,
             [this] { runOperation(RenameOracleTable); });
     // "OK" over there would refill the lists under a running operation.
-    connect(Check2, &GraphicalCheckBox::activated, this, [this] {
-        if (!mGate.busy())
-            ShowConnectionSetup();
-    });
+    connect(Check2, &GraphicalCheckBox::activated, this,
+            whenIdle([this] { ShowConnectionSetup(); }));
 }
 
 void Form2::runOperation(void (*operation)(const OperationContext&)) {
-    mGate.runExclusive(
-        [this, operation] { runGuarded(*mContext, [this, operation] { operation(*mContext); }); });
+    mGate.runExclusive([this, operation] {
+        const TableListWidget::Freeze sqlAnywhere(*List1);
+        const TableListWidget::Freeze oracle(*List2);
+        runGuarded(*mContext, [this, operation] { operation(*mContext); });
+    });
 }
 
 void Form2::Form_Load() {

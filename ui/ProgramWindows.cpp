@@ -2,12 +2,14 @@
 
 #include "Form1.h"
 #include "Form2.h"
+#include "FormStyle.h"
 
 namespace tallowmere {
 
 ProgramWindows::ProgramWindows(FormServices services)
-    : mServices(std::move(services))
-    , mSetupWindow(std::make_unique<Form1>(mServices, mEvents, mGate, *this)) {
+    : mServices(std::move(services)) {
+    useProgramStyle(); // before the first window, so both are made in it
+    mSetupWindow = std::make_unique<Form1>(mServices, mEvents, mGate, *this);
     connect(mSetupWindow.get(), &Form1::programEndRequested, this,
             &ProgramWindows::programEndRequested);
 }

@@ -1,5 +1,10 @@
 #include "TableListWidget.h"
 
+#include "FormStyle.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+
 #include <stdexcept>
 
 namespace tallowmere {
@@ -11,6 +16,7 @@ TableListWidget::TableListWidget(QWidget* parent)
     // Entries are one line of text each: the view need not measure every one
     // again each time events run while a long list loads.
     setUniformItemSizes(true);
+    keepSystemColours(*this);
 }
 
 QListWidgetItem& TableListWidget::entry(int index) const {
@@ -71,6 +77,52 @@ void TableListWidget::focusInEvent(QFocusEvent* event) {
     QListWidget::focusInEvent(event);
     if (before < 0 && currentRow() >= 0)
         setCurrentIndex(-1);
+}
+
+TableListWidget::Freeze::Freeze(TableListWidget& list)
+    : mList(list) {
+    mList.mFrozen = true;
+}
+
+TableListWidget::Freeze::~Freeze() {
+    mList.mFrozen = false;
+}
+
+// While frozen the events are taken and dropped here; the pointer rule sees
+// the mouse moves before the list does, so it still runs.
+void TableListWidget::mousePressEvent(QMouseEvent* event) {
+    if (mFrozen)
+        event->accept();
+    else
+        QListWidget::mousePressEvent(event);
+}
+
+void TableListWidget::mouseReleaseEvent(QMouseEvent* event) {
+    if (mFrozen)
+        event->accept();
+    else
+        QListWidget::mouseReleaseEvent(event);
+}
+
+void TableListWidget::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (mFrozen)
+        event->accept();
+    else
+        QListWidget::mouseDoubleClickEvent(event);
+}
+
+void TableListWidget::mouseMoveEvent(QMouseEvent* event) {
+    if (mFrozen)
+        event->accept(); // a drag would select
+    else
+        QListWidget::mouseMoveEvent(event);
+}
+
+void TableListWidget::keyPressEvent(QKeyEvent* event) {
+    if (mFrozen)
+        event->accept();
+    else
+        QListWidget::keyPressEvent(event);
 }
 
 } // namespace tallowmere

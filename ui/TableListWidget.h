@@ -1,6 +1,8 @@
 // A table list as the main window shows it: sorted by text in the one order
 // both lists share, several entries selectable (a click toggles one), and a
-// current entry that only marks the focus.
+// current entry that only marks the focus. While an operation runs the list is
+// frozen: clicks and keys change neither its selection nor its current entry,
+// so the operation walks the list the user had when it started.
 #pragma once
 
 #include "data_access/TableList.h"
@@ -26,11 +28,31 @@ public:
     void removeItem(int index) override;
     void clear() override;
 
+    // Freezes the list against the user for its lifetime.
+    class Freeze {
+    public:
+        explicit Freeze(TableListWidget& list);
+        ~Freeze();
+        Freeze(const Freeze&) = delete;
+        Freeze& operator=(const Freeze&) = delete;
+
+    private:
+        TableListWidget& mList;
+    };
+    bool frozen() const { return mFrozen; }
+
 protected:
     void focusInEvent(QFocusEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QListWidgetItem& entry(int index) const;
+
+    bool mFrozen = false;
 };
 
 } // namespace tallowmere

@@ -4,6 +4,8 @@
 // a second statement.
 #include "TestSql.h"
 
+#include "data_access/Oracle.h"
+#include "data_access/Sybase.h"
 #include "maintenance/TableDeletion.h"
 #include "maintenance/TableRenaming.h"
 #include "transfer/TableTransfer.h"
@@ -75,12 +77,12 @@ Names plus(Names names, const std::string& extra) {
     return names;
 }
 
-class BadInput : public ::testing::Test {
+class BadInput : public BothDatabases {
 protected:
     void SetUp() override {
-        TALLOWMERE_REQUIRE_POSTGRES();
-        oracle = std::make_unique<OracleAccount>();
-        harness = std::make_unique<Harness>(workingSettings(*oracle));
+        BothDatabases::SetUp();
+        if (IsSkipped() || HasFatalFailure())
+            return;
         sqlAnywhere.exec("CREATE TABLE canary(n INTEGER)");
         sqlAnywhere.exec("INSERT INTO canary VALUES(1)");
         oracle->exec("CREATE TABLE canary(n INTEGER)");
@@ -93,7 +95,7 @@ protected:
     // The one message an operation showed must be the database's error.
     void expectOneError(const std::string& fragment) const {
         ASSERT_EQ(harness->prompts.shown.size(), 1u);
-        const std::string& shown = harness->prompts.shown[0];
+        const std::string& shown = harness->prompts.shown[0].text;
         EXPECT_EQ(shown.rfind("Error ", 0), 0u) << shown;
         EXPECT_NE(shown.find(fragment), std::string::npos) << shown;
         EXPECT_EQ(harness->pointer.pointer(), PointerSetting::Default);
@@ -102,10 +104,6 @@ protected:
     PlainTableList& list(bool oracleSide) const {
         return oracleSide ? harness->oracleList : harness->sqlAnywhereList;
     }
-
-    SqliteDatabase sqlAnywhere;
-    std::unique_ptr<OracleAccount> oracle;
-    std::unique_ptr<Harness> harness;
 };
 
 } // namespace
@@ -116,12 +114,12 @@ TEST_F(BadInput, AwkwardNamesTravelBothWaysAreDroppedAndNeverRunASecondStatement
                          quoted(kColumn) + " INTEGER)");
         sqlAnywhere.exec("INSERT INTO " + quoted(name) + " VALUES(" + literal(name) + ", 1)");
     }
-    loadLists(*harness);
+    harness->loadLists();
     // The driver's catalogue gives every name back exactly.
     EXPECT_EQ(sortedNames(harness->sqlAnywhereList.texts()),
               sortedNames(plus(kBadNames, "canary")));
 
-    selectOnly(*harness, harness->sqlAnywhereList, kBadNames);
+    selectOnly(harness->sqlAnywhereList, kBadNames);
     harness->run(SendTablesToOracle);
 
     EXPECT_TRUE(harness->prompts.shown.empty()) << harness->prompts.shown.front();
@@ -129,17 +127,17 @@ TEST_F(BadInput, AwkwardNamesTravelBothWaysAreDroppedAndNeverRunASecondStatement
     // list once reloaded, the name as PostgreSQL keeps it.
     EXPECT_EQ(sortedNames(harness->oracleList.texts()), sortedNames(plus(kBadNames, "canary")));
     const Names stored = sortedNames(plus(storedByPostgres(kBadNames), "canary"));
-    EXPECT_EQ(postgresTables(*oracle), stored);
+    EXPECT_EQ(sortedNames(oracleTables(*oracle)), stored);
     PlainTableList reloaded;
     LoadOracleTables(reloaded, harness->connections, harness->fields, harness->events);
     EXPECT_EQ(sortedNames(reloaded.texts()), stored);
     for (const std::string& name : kBadNames) {
         SCOPED_TRACE(name);
-        EXPECT_EQ(
-            column(oracle->query("SELECT column_name FROM information_schema.columns "
-                                 "WHERE table_schema = current_schema() AND table_name = " +
-                                 literal(storedByPostgres(name)) + " ORDER BY ordinal_position")),
-            (Names{storedByPostgres(name), storedByPostgres(kColumn)}));
+        EXPECT_EQ(firstColumn(oracle->query(
+                      "SELECT column_name FROM information_schema.columns "
+                      "WHERE table_schema = current_schema() AND table_name = " +
+                      literal(storedByPostgres(name)) + " ORDER BY ordinal_position")),
+                  (Names{storedByPostgres(name), storedByPostgres(kColumn)}));
         // The full name reaches the same table: PostgreSQL cuts it alike.
         EXPECT_EQ(oracle->query("SELECT * FROM " + quoted(name)), (Rows{{name, "1"}}));
     }
@@ -151,58 +149,58 @@ TEST_F(BadInput, AwkwardNamesTravelBothWaysAreDroppedAndNeverRunASecondStatement
         const Names before = list.texts();
         for (const std::string& name : kBadNames) {
             SCOPED_TRACE(name);
-            selectOnly(*harness, list, {name});
+            selectOnly(list, {name});
             harness->prompts.shown.clear();
-            harness->prompts.inputAnswers = {name + kInjection};
+            harness->prompts.inputs = {name + kInjection};
             harness->run(oracleSide ? RenameOracleTable : RenameSqlAnywhereTable);
             ASSERT_EQ(harness->prompts.shown.size(), 2u);
-            EXPECT_EQ(harness->prompts.shown[0], "Enter new name of " + name + ":");
-            EXPECT_NE(harness->prompts.shown[1].find("syntax error"), std::string::npos)
-                << harness->prompts.shown[1];
+            EXPECT_EQ(harness->prompts.shown[0].text, "Enter new name of " + name + ":");
+            EXPECT_NE(harness->prompts.shown[1].text.find("syntax error"), std::string::npos)
+                << harness->prompts.shown[1].text;
             EXPECT_EQ(list.texts(), before);
         }
     }
-    EXPECT_EQ(sqliteTables(sqlAnywhere), sortedNames(plus(kBadNames, "canary")));
-    EXPECT_EQ(postgresTables(*oracle), stored);
+    EXPECT_EQ(sortedNames(sqliteTables(sqlAnywhere)), sortedNames(plus(kBadNames, "canary")));
+    EXPECT_EQ(sortedNames(oracleTables(*oracle)), stored);
 
     // Back from the Oracle list as the copy left it (the full names), each
     // replacing its table after the question.
     harness->prompts.shown.clear();
-    harness->prompts.yesNoAnswers.assign(kBadNames.size(), true);
-    selectOnly(*harness, harness->oracleList, kBadNames);
+    harness->prompts.answers.assign(kBadNames.size(), true);
+    selectOnly(harness->oracleList, kBadNames);
     harness->run(SendTablesToSqlAnywhere);
 
     Names questions;
     for (const std::string& name : kBadNames)
         questions.push_back("Would you like to overwrite " + name + "?");
-    EXPECT_EQ(sortedNames(harness->prompts.shown), sortedNames(questions));
+    EXPECT_EQ(sortedNames(harness->prompts.texts()), sortedNames(questions));
     EXPECT_EQ(sortedNames(harness->sqlAnywhereList.texts()),
               sortedNames(plus(kBadNames, "canary")));
-    EXPECT_EQ(sqliteTables(sqlAnywhere), sortedNames(plus(kBadNames, "canary")));
+    EXPECT_EQ(sortedNames(sqliteTables(sqlAnywhere)), sortedNames(plus(kBadNames, "canary")));
     LoadSqlAnywhereTables(reloaded, harness->connections, harness->fields, harness->events);
     EXPECT_EQ(sortedNames(reloaded.texts()), sortedNames(plus(kBadNames, "canary")));
     for (const std::string& name : kBadNames) {
         SCOPED_TRACE(name);
         // The columns carry the names PostgreSQL reported.
-        EXPECT_EQ(
-            column(sqlAnywhere.query("SELECT name FROM pragma_table_info(" + literal(name) + ")")),
-            (Names{storedByPostgres(name), storedByPostgres(kColumn)}));
+        EXPECT_EQ(firstColumn(sqlAnywhere.query("SELECT name FROM pragma_table_info(" +
+                                                literal(name) + ")")),
+                  (Names{storedByPostgres(name), storedByPostgres(kColumn)}));
         EXPECT_EQ(sqlAnywhere.query("SELECT * FROM " + quoted(name)),
                   (Rows{{doubledBackslashes(name), "1"}}));
     }
 
     harness->prompts.shown.clear();
-    selectOnly(*harness, harness->sqlAnywhereList, kBadNames);
+    selectOnly(harness->sqlAnywhereList, kBadNames);
     harness->run(DeleteSqlAnywhereTables);
     EXPECT_TRUE(harness->prompts.shown.empty()) << harness->prompts.shown.front();
     EXPECT_EQ(harness->sqlAnywhereList.texts(), Names{"canary"});
     EXPECT_EQ(sqliteTables(sqlAnywhere), Names{"canary"});
 
-    selectOnly(*harness, harness->oracleList, kBadNames);
+    selectOnly(harness->oracleList, kBadNames);
     harness->run(DeleteOracleTables);
     EXPECT_TRUE(harness->prompts.shown.empty()) << harness->prompts.shown.front();
     EXPECT_EQ(harness->oracleList.texts(), Names{"canary"});
-    EXPECT_EQ(postgresTables(*oracle), Names{"canary"});
+    EXPECT_EQ(oracleTables(*oracle), Names{"canary"});
     expectCanariesAlive();
 }
 
@@ -237,15 +235,15 @@ TEST_F(BadInput, NamesADatabaseRefusesShowItsErrorAndChangeNothing) {
         else
             oracle->exec(create);
     }
-    loadLists(*harness);
+    harness->loadLists();
 
     for (const Refusal& refusal : refusals) {
         SCOPED_TRACE(refusal.table);
         PlainTableList& target = list(refusal.toOracle);
         const Names listBefore = target.texts();
         const Names sqliteBefore = sqliteTables(sqlAnywhere);
-        const Names postgresBefore = postgresTables(*oracle);
-        selectOnly(*harness, list(!refusal.toOracle), {refusal.table});
+        const Names postgresBefore = oracleTables(*oracle);
+        selectOnly(list(!refusal.toOracle), {refusal.table});
         harness->prompts.shown.clear();
 
         harness->run(refusal.toOracle ? SendTablesToOracle : SendTablesToSqlAnywhere);
@@ -253,7 +251,7 @@ TEST_F(BadInput, NamesADatabaseRefusesShowItsErrorAndChangeNothing) {
         expectOneError(refusal.fragment);
         EXPECT_EQ(target.texts(), listBefore);
         EXPECT_EQ(sqliteTables(sqlAnywhere), sqliteBefore);
-        EXPECT_EQ(postgresTables(*oracle), postgresBefore);
+        EXPECT_EQ(oracleTables(*oracle), postgresBefore);
     }
     EXPECT_EQ(oracle->query("SELECT n FROM " + quoted(clash)), (Rows{{"5"}}));
     expectCanariesAlive();
@@ -278,18 +276,30 @@ struct TextValue {
     FieldValue readFromSource;
 };
 
-std::string kindsTable(const std::vector<Kind>& kinds) {
-    std::string sql = "CREATE TABLE kinds(";
-    for (size_t i = 0; i < kinds.size(); ++i)
-        sql += (i ? ", c" : "c") + std::to_string(i) + " " + kinds[i].sourceType;
-    return sql + ")";
+// The kinds table: one row of every kind's literal, then one of NULLs.
+void createKinds(const std::function<void(const std::string&)>& exec,
+                 const std::vector<Kind>& kinds) {
+    std::string create = "CREATE TABLE kinds(";
+    std::string insert = "INSERT INTO kinds VALUES(";
+    for (size_t i = 0; i < kinds.size(); ++i) {
+        create += (i ? ", c" : "c") + std::to_string(i) + " " + kinds[i].sourceType;
+        insert += (i ? ", " : "") + kinds[i].sourceLiteral;
+    }
+    exec(create + ")");
+    exec(insert + ")");
+    exec("INSERT INTO kinds(c0) VALUES(NULL)");
 }
 
-std::string kindsRow(const std::vector<Kind>& kinds) {
-    std::string sql = "INSERT INTO kinds VALUES(";
-    for (size_t i = 0; i < kinds.size(); ++i)
-        sql += (i ? ", " : "") + kinds[i].sourceLiteral;
-    return sql + ")";
+// The target's column types, one a row, and the kinds table's two rows: the
+// values, then the NULLs.
+std::pair<Rows, Rows> onTheTarget(const std::vector<Kind>& kinds) {
+    Rows types;
+    Rows values{{}, Rows::value_type(kinds.size())};
+    for (const Kind& kind : kinds) {
+        types.push_back({kind.targetType});
+        values[0].push_back(kind.targetValue);
+    }
+    return {types, values};
 }
 
 // Every column of the kinds table, each written as the pattern with "@" in
@@ -382,9 +392,7 @@ TEST_F(BadInput, EveryKindOfSqlAnywhereValueArrivesOnOracleAsTheRulesSay) {
         {"LONGVARBINARY", "x'0102'", "blob", "\\x30313032"},
         {"", "'untyped'", kVarchar, "untyped"},
     };
-    sqlAnywhere.exec(kindsTable(kinds));
-    sqlAnywhere.exec(kindsRow(kinds));
-    sqlAnywhere.exec("INSERT INTO kinds(c0) VALUES(NULL)");
+    createKinds([&](const std::string& sql) { sqlAnywhere.exec(sql); }, kinds);
     std::vector<TextValue> texts = commonTexts();
     // The SQLite driver ends a text at its first NUL; a malformed UTF-8
     // byte becomes U+FFFD on its way into the wide text PostgreSQL reads.
@@ -393,18 +401,13 @@ TEST_F(BadInput, EveryKindOfSqlAnywhereValueArrivesOnOracleAsTheRulesSay) {
     // VARCHAR(2000) counts characters on PostgreSQL.
     texts.push_back({literal(repeated("\xe6\x9d\xb1", 2000)), repeated("\xe6\x9d\xb1", 2000)});
     createTexts([&](const std::string& sql) { sqlAnywhere.exec(sql); }, texts);
-    loadLists(*harness);
-    selectOnly(*harness, harness->sqlAnywhereList, {"kinds", "texts"});
+    harness->loadLists();
+    selectOnly(harness->sqlAnywhereList, {"kinds", "texts"});
 
     harness->run(SendTablesToOracle);
 
     EXPECT_TRUE(harness->prompts.shown.empty()) << harness->prompts.shown.front();
-    Rows types;
-    Rows values{{}, Rows::value_type(kinds.size())};
-    for (const Kind& kind : kinds) {
-        types.push_back({kind.targetType});
-        values[0].push_back(kind.targetValue);
-    }
+    const auto [types, values] = onTheTarget(kinds);
     EXPECT_EQ(oracle->query("SELECT coalesce(domain_name, data_type) || "
                             "coalesce('(' || character_maximum_length || ')', '') "
                             "FROM information_schema.columns WHERE table_schema = "
@@ -458,24 +461,17 @@ TEST_F(BadInput, EveryKindOfOracleValueArrivesOnSqlAnywhereAsTheRulesSay) {
         {"blob", "'\\x" + std::string(1 << 20, 'a') + "'", "OLEOBJECT",
          "text " + byteEscapes(std::string(1 << 20, 'A'))},
     };
-    oracle->exec(kindsTable(kinds));
-    oracle->exec(kindsRow(kinds));
-    oracle->exec("INSERT INTO kinds(c0) VALUES(NULL)");
+    createKinds([&](const std::string& sql) { oracle->exec(sql); }, kinds);
     std::vector<TextValue> texts = commonTexts();
     texts.push_back({literal(std::string(1 << 20, 'm')), std::string(1 << 20, 'm')});
     createTexts([&](const std::string& sql) { oracle->exec(sql); }, texts);
-    loadLists(*harness);
-    selectOnly(*harness, harness->oracleList, {"kinds", "texts"});
+    harness->loadLists();
+    selectOnly(harness->oracleList, {"kinds", "texts"});
 
     harness->run(SendTablesToSqlAnywhere);
 
     EXPECT_TRUE(harness->prompts.shown.empty()) << harness->prompts.shown.front();
-    Rows types;
-    Rows values{{}, Rows::value_type(kinds.size())};
-    for (const Kind& kind : kinds) {
-        types.push_back({kind.targetType});
-        values[0].push_back(kind.targetValue);
-    }
+    const auto [types, values] = onTheTarget(kinds);
     EXPECT_EQ(sqlAnywhere.query("SELECT type FROM pragma_table_info('kinds')"), types);
     EXPECT_TRUE(sameRows(sqlAnywhere.query("SELECT " + eachKind(kinds, "typeof(@) || ' ' || @") +
                                            " FROM kinds ORDER BY c0 IS NULL"),

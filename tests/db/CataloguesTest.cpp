@@ -10,8 +10,6 @@
 using namespace tallowmere;
 using namespace tallowmere::testing;
 
-using Names = std::vector<std::string>;
-
 TEST(SqlAnywhereCatalogueTest, ListsUserTablesButNoViewsAndNoNamesWithSys) {
     SqliteDatabase database;
     for (const char* table : {"EMP", "dept", "SysLog", "MYSYSTEM", "analysys", "Hire Date",
@@ -25,7 +23,7 @@ TEST(SqlAnywhereCatalogueTest, ListsUserTablesButNoViewsAndNoNamesWithSys) {
     NoEventPump events;
     LoadSqlAnywhereTables(list, connections, FixedConnectionFields(sqlAnywhereOnlySettings()),
                           events);
-    EXPECT_EQ(list.texts(), (Names{"EMP", "Hire Date", "dept",
+    EXPECT_EQ(list.texts(), (Names{"dept", "EMP", "Hire Date",
                                    "\xd0\xa2\xd0\xb0\xd0\xb1\xd0\xbb\xd0\xb8\xd1\x86\xd0\xb0"}));
     EXPECT_EQ(list.currentIndex(), -1);
 
@@ -62,7 +60,7 @@ TEST(OracleCatalogueTest, ListsEveryTableOfTheUserWithEntryZeroCurrent) {
     OdbcConnectionFactory connections;
     NoEventPump events;
     LoadOracleTables(list, connections, FixedConnectionFields(workingSettings(oracle)), events);
-    EXPECT_EQ(list.texts(), (Names{"EMP", "SYSLOG", "emp"}));
+    EXPECT_EQ(list.texts(), (Names{"EMP", "emp", "SYSLOG"}));
     EXPECT_EQ(list.currentIndex(), 0);
 }
 

@@ -1,5 +1,5 @@
 // The connection layer through the real driver manager and drivers.
-#include "support/TestDatabases.h"
+#include "TestSql.h"
 
 #include "data_access/DatabaseError.h"
 #include "data_access/OdbcConnection.h"
@@ -164,10 +164,7 @@ TEST(OdbcConnectionTest, PostgresValuesComeBackExactlyIncludingOneMegabyte) {
     OdbcConnection connection;
     connection.open(OracleConnectionString(workingSettings(oracle)));
     connection.execute("CREATE TABLE t(n SERIAL, v TEXT)");
-    std::string literal;
-    for (char c : kTricky)
-        literal += c == '\'' ? std::string("''") : std::string(1, c);
-    connection.execute("INSERT INTO t(v) VALUES('" + literal + "')");
+    connection.execute("INSERT INTO t(v) VALUES(" + literal(kTricky) + ")");
     connection.execute("INSERT INTO t(v) VALUES('" + big + "')");
     auto result = connection.openRecordset("SELECT v FROM t ORDER BY n");
     EXPECT_EQ(result->value(0), FieldValue(kTricky));

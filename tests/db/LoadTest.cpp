@@ -221,16 +221,6 @@ std::string firstDifference(const Names& target, const Names& source) {
     return "target: " + shown(target, inTarget) + "\nsource: " + shown(source, inSource);
 }
 
-Rows readAll(Connection& connection, const std::string& sql) {
-    Rows rows;
-    for (auto result = connection.openRecordset(sql); !result->eof(); result->moveNext()) {
-        rows.emplace_back();
-        for (int i = 0; i < result->fieldCount(); ++i)
-            rows.back().push_back(result->value(i));
-    }
-    return rows;
-}
-
 // The same SQLite file through a data source that does not wait for the
 // disk after every row: the copy sends one statement a row, each its own
 // transaction, and a synced commit each time would make this test crawl.
@@ -262,14 +252,14 @@ TEST(Load, FiftyTablesOfMixedShapesEachWayArriveWithEveryRow) {
         toSqlAnywhere.push_back(shapeOf(kPostgresKinds, "o", i));
         create(toSqlAnywhere.back(), [&](const std::string& sql) { postgresSide.execute(sql); });
     }
-    loadLists(harness);
+    harness.loadLists();
     Names sent[2];
     for (int i = 0; i < kTablesEachWay; ++i) {
         sent[0].push_back(toOracle[size_t(i)].name);
         sent[1].push_back(toSqlAnywhere[size_t(i)].name);
     }
-    selectOnly(harness, harness.sqlAnywhereList, sent[0]);
-    selectOnly(harness, harness.oracleList, sent[1]);
+    selectOnly(harness.sqlAnywhereList, sent[0]);
+    selectOnly(harness.oracleList, sent[1]);
 
     harness.run(SendTablesToOracle);
     harness.run(SendTablesToSqlAnywhere);
@@ -282,8 +272,10 @@ TEST(Load, FiftyTablesOfMixedShapesEachWayArriveWithEveryRow) {
         for (const TableShape& shape : sourceToSqlAnywhere ? toSqlAnywhere : toOracle) {
             SCOPED_TRACE(shape.name);
             const std::string select = "SELECT * FROM " + shape.name;
-            const Rows source = readAll(sourceToSqlAnywhere ? postgresSide : sqliteSide, select);
-            const Rows target = readAll(sourceToSqlAnywhere ? sqliteSide : postgresSide, select);
+            const Rows source =
+                readAll(*(sourceToSqlAnywhere ? postgresSide : sqliteSide).openRecordset(select));
+            const Rows target =
+                readAll(*(sourceToSqlAnywhere ? sqliteSide : postgresSide).openRecordset(select));
             ASSERT_EQ(source.size(), size_t(shape.rows));
             EXPECT_EQ(target.size(), source.size());
             const Names targetLines = canonicalRows(shape, target, false);

@@ -1,8 +1,6 @@
 // Dropping and renaming on the real databases.
-#include "OperationHarness.h"
+#include "support/OperationHarness.h"
 
-#include "data_access/Oracle.h"
-#include "data_access/Sybase.h"
 #include "maintenance/TableDeletion.h"
 #include "maintenance/TableRenaming.h"
 
@@ -11,25 +9,22 @@
 using namespace tallowmere;
 using namespace tallowmere::testing;
 
-using Names = std::vector<std::string>;
-
 TEST(MaintenanceOnSqlAnywhere, DeletesTheSelectedTablesAndStopsAtTheFirstRefusal) {
     SqliteDatabase database;
     for (const char* table : {"a", "b", "c", "d"})
         database.exec(std::string("CREATE TABLE ") + table + "(n)");
     Harness harness(sqlAnywhereOnlySettings());
-    LoadSqlAnywhereTables(harness.sqlAnywhereList, harness.connections, harness.fields,
-                          harness.events);
-    harness.select(harness.sqlAnywhereList, "a");
-    harness.select(harness.sqlAnywhereList, "c");
-    harness.select(harness.sqlAnywhereList, "d");
+    harness.loadSqlAnywhereList();
+    select(harness.sqlAnywhereList, "a");
+    select(harness.sqlAnywhereList, "c");
+    select(harness.sqlAnywhereList, "d");
     database.exec("DROP TABLE c"); // gone behind the list's back
 
     harness.run(DeleteSqlAnywhereTables);
 
     // d was dropped, c failed and stays listed, a was never tried.
     ASSERT_EQ(harness.prompts.shown.size(), 1u);
-    EXPECT_NE(harness.prompts.shown[0].find("no such table"), std::string::npos);
+    EXPECT_NE(harness.prompts.shown[0].text.find("no such table"), std::string::npos);
     EXPECT_EQ(harness.sqlAnywhereList.texts(), (Names{"a", "b", "c"}));
     EXPECT_EQ(harness.pointer.pointer(), PointerSetting::Default);
     EXPECT_EQ(database.query("SELECT name FROM sqlite_master ORDER BY name").size(), 2u);
@@ -39,17 +34,16 @@ TEST(MaintenanceOnSqlAnywhere, ARenameTheDatabaseRefusesLeavesTheListAsItWas) {
     SqliteDatabase database;
     database.exec("CREATE TABLE t1(n)");
     Harness harness(sqlAnywhereOnlySettings());
-    LoadSqlAnywhereTables(harness.sqlAnywhereList, harness.connections, harness.fields,
-                          harness.events);
-    harness.select(harness.sqlAnywhereList, "t1");
-    harness.prompts.inputAnswers = {"t2"};
+    harness.loadSqlAnywhereList();
+    select(harness.sqlAnywhereList, "t1");
+    harness.prompts.inputs = {"t2"};
 
     harness.run(RenameSqlAnywhereTable);
 
     // SQLite knows only ALTER TABLE ... RENAME TO, so the statement fails.
     ASSERT_EQ(harness.prompts.shown.size(), 2u);
-    EXPECT_EQ(harness.prompts.shown[0], "Enter new name of t1:");
-    EXPECT_EQ(harness.prompts.shown[1].rfind("Error ", 0), 0u);
+    EXPECT_EQ(harness.prompts.shown[0].text, "Enter new name of t1:");
+    EXPECT_EQ(harness.prompts.shown[1].text.rfind("Error ", 0), 0u);
     EXPECT_EQ(harness.sqlAnywhereList.texts(), Names{"t1"});
 }
 
@@ -60,15 +54,15 @@ TEST(MaintenanceOnOracle, DeletesQuotedNamesAndNeverRunsASecondStatement) {
     oracle.exec("CREATE TABLE keep(n int)");
     oracle.exec("CREATE TABLE \"x\"\"; DROP TABLE keep; --\"(n int)");
     Harness harness(workingSettings(oracle));
-    LoadOracleTables(harness.oracleList, harness.connections, harness.fields, harness.events);
+    harness.loadOracleList();
     ASSERT_EQ(harness.oracleList.texts(), (Names{"keep", nasty}));
-    harness.select(harness.oracleList, nasty);
+    select(harness.oracleList, nasty);
 
     harness.run(DeleteOracleTables);
 
     EXPECT_TRUE(harness.prompts.shown.empty());
     EXPECT_EQ(harness.oracleList.texts(), Names{"keep"});
-    LoadOracleTables(harness.oracleList, harness.connections, harness.fields, harness.events);
+    harness.loadOracleList();
     EXPECT_EQ(harness.oracleList.texts(), Names{"keep"});
 }
 
@@ -82,6 +76,6 @@ TEST(MaintenanceOnOracle, AWrongLoginFailsBeforeTheSelectionIsLookedAt) {
     harness.run(RenameOracleTable);
 
     ASSERT_EQ(harness.prompts.shown.size(), 1u);
-    EXPECT_EQ(harness.prompts.shown[0].rfind("Error ", 0), 0u);
+    EXPECT_EQ(harness.prompts.shown[0].text.rfind("Error ", 0), 0u);
     EXPECT_EQ(harness.pointer.pointer(), PointerSetting::Default);
 }

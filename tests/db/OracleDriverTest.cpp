@@ -1,15 +1,30 @@
 // The Oracle connection string as it reaches the driver, read from the driver
 // manager's trace: the keyword before the SID follows the file name of the
-// library registered for "Microsoft ODBC for Oracle".
-#include "TestSql.h"
-#include "support/TestDatabases.h"
+// library registered for "Microsoft ODBC for Oracle": a link named
+// TALLOWMERE_ORACLE_DRIVER_FILE to the PostgreSQL driver.
+#include "support/OperationHarness.h"
+#include "support/TestMain.h"
 
 #include "data_access/DatabaseError.h"
+#include "data_access/Oracle.h"
 #include "maintenance/TableDeletion.h"
+
+#include <filesystem>
 
 #include <gtest/gtest.h>
 
 namespace tallowmere::testing {
+
+// The registration and the driver manager's trace, both before any ODBC call.
+TestProgramSetup testProgramSetup() {
+    return {.configure = [] {
+        const std::string link = privateFolder() + "/" + TALLOWMERE_ORACLE_DRIVER_FILE;
+        std::filesystem::create_symlink(postgresDriverLibrary(), link);
+        registerOracleDriver(link);
+        traceDriverManager(driverManagerTrace());
+    }};
+}
+
 namespace {
 
 // How often the driver manager was handed exactly this connection string.
@@ -34,7 +49,7 @@ TEST(OracleDriverRegistration, TheProbeCatalogueAndOperationsAllSendTheKeywordOf
     // The test button and the start-up check, the catalogue, an operation.
     EXPECT_EQ(CanConnectOracle(harness.connections, harness.fields), reachesTheServer);
     try {
-        LoadOracleTables(harness.oracleList, harness.connections, harness.fields, harness.events);
+        harness.loadOracleList();
         EXPECT_TRUE(reachesTheServer);
     } catch (const DatabaseError& error) {
         // The PostgreSQL driver knows no DBQ= and so has no server to reach.
@@ -42,8 +57,8 @@ TEST(OracleDriverRegistration, TheProbeCatalogueAndOperationsAllSendTheKeywordOf
     }
     harness.run(DeleteOracleTables);
     ASSERT_EQ(harness.prompts.shown.size(), 1u);
-    EXPECT_EQ(harness.prompts.shown[0].rfind("Error ", 0) == 0, !reachesTheServer)
-        << harness.prompts.shown[0];
+    EXPECT_EQ(harness.prompts.shown[0].text.rfind("Error ", 0) == 0, !reachesTheServer)
+        << harness.prompts.shown[0].text;
 
     EXPECT_EQ(timesHandedOver(sent), 3);
     std::string other = sent;

@@ -1,22 +1,18 @@
 // Statement text for the tests' own set-up and checks, written separately from the
-// program's quoting so that a fault there cannot hide itself in the check.
+// program's quoting so that a fault there cannot hide itself in the check; and
+// the fixture of the tests that reach both databases.
 #pragma once
 
-#include "OperationHarness.h"
-
-#include "data_access/Oracle.h"
-#include "data_access/Sybase.h"
+#include "support/OperationHarness.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
 #include <string>
 #include <vector>
 
 namespace tallowmere::testing {
-
-using Rows = std::vector<std::vector<FieldValue>>;
-using Names = std::vector<std::string>;
 
 // A delimited identifier: embedded double quotes doubled.
 inline std::string quoted(const std::string& name) {
@@ -81,36 +77,18 @@ inline Names sortedNames(Names names) {
     return names;
 }
 
-// The first column of every row, as names.
-inline Names column(const Rows& rows) {
-    Names names;
-    for (const auto& row : rows)
-        names.push_back(row.at(0).value_or("<NULL>"));
-    return names;
-}
+// A fresh SQLite file, a new Oracle account and a harness that reaches both.
+class BothDatabases : public ::testing::Test {
+protected:
+    void SetUp() override {
+        TALLOWMERE_REQUIRE_POSTGRES();
+        oracle = std::make_unique<OracleAccount>();
+        harness = std::make_unique<Harness>(workingSettings(*oracle));
+    }
 
-// The tables each database itself lists, in byte order.
-inline Names sqliteTables(const SqliteDatabase& database) {
-    return sortedNames(
-        column(database.query("SELECT name FROM sqlite_master WHERE type = 'table'")));
-}
-inline Names postgresTables(const OracleAccount& account) {
-    return sortedNames(column(account.query("SELECT table_name FROM user_tables")));
-}
-
-// Both lists filled from the catalogues, as the main window loads them.
-inline void loadLists(Harness& harness) {
-    LoadSqlAnywhereTables(harness.sqlAnywhereList, harness.connections, harness.fields,
-                          harness.events);
-    LoadOracleTables(harness.oracleList, harness.connections, harness.fields, harness.events);
-}
-
-// Exactly these entries selected, the last of them current.
-inline void selectOnly(Harness& harness, TableList& list, const Names& names) {
-    for (int i = 0; i < list.count(); ++i)
-        list.setSelected(i, false);
-    for (const std::string& name : names)
-        harness.select(list, name);
-}
+    SqliteDatabase sqlAnywhere;
+    std::unique_ptr<OracleAccount> oracle;
+    std::unique_ptr<Harness> harness;
+};
 
 } // namespace tallowmere::testing

@@ -14,24 +14,7 @@ namespace {
 const std::string kNonLatin = "\xd0\x9c\xd0\xbe\xd1\x81\xd0\xba\xd0\xb2\xd0\xb0 "
                               "\xe6\x9d\xb1\xe4\xba\xac \xf0\x9f\x98\x80";
 
-class TransferRoundTrip : public ::testing::Test {
-protected:
-    void SetUp() override {
-        TALLOWMERE_REQUIRE_POSTGRES();
-        oracle = std::make_unique<OracleAccount>();
-        harness = std::make_unique<Harness>(workingSettings(*oracle));
-    }
-    void loadLists() {
-        LoadSqlAnywhereTables(harness->sqlAnywhereList, harness->connections, harness->fields,
-                              harness->events);
-        LoadOracleTables(harness->oracleList, harness->connections, harness->fields,
-                         harness->events);
-    }
-
-    SqliteDatabase sqlAnywhere;
-    std::unique_ptr<OracleAccount> oracle;
-    std::unique_ptr<Harness> harness;
-};
+class TransferRoundTrip : public BothDatabases {};
 
 } // namespace
 
@@ -44,8 +27,8 @@ TEST_F(TransferRoundTrip, OracleTableArrivesOnSqlAnywhereWithEveryValue) {
                  ", '2024-02-29', '2024-02-29 13:14:15', true, '\\x00ff10')");
     oracle->exec("INSERT INTO \"EMP\" VALUES(2, NULL, NULL, '', NULL, NULL, false, NULL)");
     oracle->exec("INSERT INTO \"EMP\" VALUES(3, -7, 1e-3, '" + big + "', NULL, NULL, NULL, NULL)");
-    loadLists();
-    harness->select(harness->oracleList, "EMP");
+    harness->loadLists();
+    select(harness->oracleList, "EMP");
 
     harness->run(SendTablesToSqlAnywhere);
 
@@ -71,8 +54,8 @@ TEST_F(TransferRoundTrip, DecimalsArriveOnSqlAnywhereWithTheirPrecisionScaleAndE
     oracle->exec("CREATE TABLE money(id INTEGER, p NUMERIC(12,4), q NUMERIC(20,10))");
     oracle->exec("INSERT INTO money VALUES(1, 12345678.1234, 0.0123456789), "
                  "(2, -0.0001, -12345.0123456789), (3, 99999999.9999, 1234567890.5)");
-    loadLists();
-    harness->select(harness->oracleList, "money");
+    harness->loadLists();
+    select(harness->oracleList, "money");
 
     harness->run(SendTablesToSqlAnywhere);
 
@@ -93,8 +76,8 @@ TEST_F(TransferRoundTrip, SqlAnywhereTableArrivesOnOracleWithEveryValue) {
                      literal("O'Brien " + path + "\n" + kNonLatin) +
                      ", '2024-02-29', '2024-02-29 13:14:15', 1, x'00ff10')");
     sqlAnywhere.exec("INSERT INTO \"Hire Date\" VALUES(2, NULL, '', NULL, NULL, 0, NULL)");
-    loadLists();
-    harness->select(harness->sqlAnywhereList, "Hire Date");
+    harness->loadLists();
+    select(harness->sqlAnywhereList, "Hire Date");
 
     harness->run(SendTablesToOracle);
 
@@ -114,13 +97,13 @@ TEST_F(TransferRoundTrip, OverwritingReplacesTheTableInTheTargetsLetterCase) {
     sqlAnywhere.exec("INSERT INTO emp VALUES('stale')");
     oracle->exec("CREATE TABLE \"EMP\"(id INTEGER)");
     oracle->exec("INSERT INTO \"EMP\" VALUES(7)");
-    loadLists();
-    harness->select(harness->oracleList, "EMP");
-    harness->prompts.yesNoAnswers = {true};
+    harness->loadLists();
+    select(harness->oracleList, "EMP");
+    harness->prompts.answers = {true};
 
     harness->run(SendTablesToSqlAnywhere);
 
-    EXPECT_EQ(harness->prompts.shown, Names{"Would you like to overwrite emp?"});
+    EXPECT_EQ(harness->prompts.texts(), Names{"Would you like to overwrite emp?"});
     EXPECT_EQ(harness->sqlAnywhereList.texts(), Names{"EMP"});
     EXPECT_EQ(sqlAnywhere.query("SELECT * FROM \"EMP\""), (Rows{{"7"}}));
 }
@@ -132,22 +115,22 @@ TEST_F(TransferRoundTrip, ARowTheTargetRefusesStopsTheRunAndTheNextRunWorks) {
                      "'), (3, 'never')");
     sqlAnywhere.exec("CREATE TABLE small(n INTEGER)");
     sqlAnywhere.exec("INSERT INTO small VALUES(5)");
-    loadLists();
-    harness->select(harness->sqlAnywhereList, "wide");
+    harness->loadLists();
+    select(harness->sqlAnywhereList, "wide");
 
     harness->run(SendTablesToOracle);
 
     ASSERT_EQ(harness->prompts.shown.size(), 1u);
-    EXPECT_EQ(harness->prompts.shown[0].rfind("Error ", 0), 0u);
-    EXPECT_NE(harness->prompts.shown[0].find("value too long"), std::string::npos)
-        << harness->prompts.shown[0];
+    EXPECT_EQ(harness->prompts.shown[0].text.rfind("Error ", 0), 0u);
+    EXPECT_NE(harness->prompts.shown[0].text.find("value too long"), std::string::npos)
+        << harness->prompts.shown[0].text;
     EXPECT_EQ(harness->pointer.pointer(), PointerSetting::Default);
     EXPECT_EQ(harness->progress.values.back(), 0.0f);
     EXPECT_EQ(harness->oracleList.count(), 0);
     EXPECT_EQ(oracle->query("SELECT n FROM wide"), (Rows{{"1"}}));
 
     harness->sqlAnywhereList.setSelected(harness->sqlAnywhereList.currentIndex(), false);
-    harness->select(harness->sqlAnywhereList, "small");
+    select(harness->sqlAnywhereList, "small");
     harness->run(SendTablesToOracle);
     EXPECT_EQ(harness->prompts.shown.size(), 1u);
     EXPECT_EQ(harness->oracleList.texts(), Names{"small"});
@@ -156,8 +139,8 @@ TEST_F(TransferRoundTrip, ARowTheTargetRefusesStopsTheRunAndTheNextRunWorks) {
 
 TEST_F(TransferRoundTrip, AConnectionThatCannotOpenIsReportedAndChangesNothing) {
     sqlAnywhere.exec("CREATE TABLE t(n INTEGER)");
-    loadLists();
-    harness->select(harness->sqlAnywhereList, "t");
+    harness->loadLists();
+    select(harness->sqlAnywhereList, "t");
     ConnectionSettings wrong = workingSettings(*oracle);
     wrong.oraclePassword = "wrong";
     harness->fields.set(wrong);
@@ -165,8 +148,9 @@ TEST_F(TransferRoundTrip, AConnectionThatCannotOpenIsReportedAndChangesNothing) 
     harness->run(SendTablesToOracle);
 
     ASSERT_EQ(harness->prompts.shown.size(), 1u);
-    EXPECT_NE(harness->prompts.shown[0].find("password authentication failed"), std::string::npos)
-        << harness->prompts.shown[0];
+    EXPECT_NE(harness->prompts.shown[0].text.find("password authentication failed"),
+              std::string::npos)
+        << harness->prompts.shown[0].text;
     EXPECT_EQ(harness->pointer.pointer(), PointerSetting::Default);
     EXPECT_EQ(harness->oracleList.count(), 0);
 }

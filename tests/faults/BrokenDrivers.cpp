@@ -1,6 +1,7 @@
 #include "BrokenDrivers.h"
 
 #include "support/TestDatabases.h"
+#include "support/TestMain.h"
 
 namespace tallowmere::faults {
 using testing::readFile;
@@ -24,3 +25,8 @@ void breakDrivers() {
 }
 
 } // namespace tallowmere::faults
+
+// Each program that links this breaks its drivers before its first ODBC call.
+tallowmere::testing::TestProgramSetup tallowmere::testing::testProgramSetup() {
+    return {.configure = faults::breakDrivers};
+}

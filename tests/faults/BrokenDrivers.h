@@ -1,6 +1,6 @@
 // Drivers that cannot be loaded. The test programs that use them change the
 // private ODBC configuration once, before their first ODBC call, since the
-// driver manager may keep what it has read.
+// driver manager may keep what it has read: BrokenDrivers.cpp is their setup.
 #pragma once
 
 #include <string>

@@ -2,7 +2,7 @@
 // is no library, and a data source that does not exist: each answers false,
 // leaves no connection behind, and a working side still answers afterwards.
 #include "BrokenDrivers.h"
-#include "FaultHarness.h"
+#include "support/OperationHarness.h"
 
 #include "data_access/DatabaseError.h"
 #include "data_access/Oracle.h"
@@ -10,6 +10,8 @@
 
 namespace tallowmere::faults {
 namespace {
+
+using namespace testing;
 
 // What the driver manager says when asked to open the connection string.
 std::string openingFailure(const std::string& connectionString) {

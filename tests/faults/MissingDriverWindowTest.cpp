@@ -3,7 +3,7 @@
 // could not connect, "OK" stays silent, and a working data source typed in
 // afterwards connects.
 #include "BrokenDrivers.h"
-#include "FaultHarness.h"
+#include "support/OperationHarness.h"
 
 #include "gui/FormHarness.h"
 #include "ui/ConnectionField.h"
@@ -11,6 +11,8 @@
 
 namespace tallowmere::faults {
 namespace {
+
+using namespace testing;
 
 constexpr const char* kCouldNotConnect = "Could not connect. Please check with your administrator.";
 
@@ -37,7 +39,7 @@ TEST(FaultMissingDriverWindow, EachTestConnectionSaysItCouldNotConnectAndTheWind
     gui::click(*form.Check2); // the check fails without a word
 
     ASSERT_EQ(harness.prompts.shown.size(), 4u);
-    for (const gui::Prompt& prompt : harness.prompts.shown) {
+    for (const Prompt& prompt : harness.prompts.shown) {
         EXPECT_EQ(prompt.kind, "message");
         EXPECT_EQ(prompt.text, kCouldNotConnect);
         EXPECT_EQ(prompt.title, "Tallowmere");

@@ -3,15 +3,15 @@
 // connected, the cut-off table is not listed, and once the server is back the
 // same lists and connections work again. Each case runs for both ways of
 // stopping, one after the other on the same private server.
-#include "FaultHarness.h"
 #include "PrivatePostgres.h"
+#include "support/OperationHarness.h"
 
 #include "transfer/TableTransfer.h"
 
 namespace tallowmere::faults {
 namespace {
 
-using Names = std::vector<std::string>;
+using namespace testing;
 using Stop = PrivatePostgres::Stop;
 
 constexpr Stop kStops[] = {Stop::Immediate, Stop::Kill};
@@ -47,7 +47,7 @@ struct Scenario {
     // Exactly one failure was shown, and the window is usable again.
     void expectOneFailureAndAUsableWindow() {
         ASSERT_EQ(harness.prompts.shown.size(), 1u);
-        EXPECT_TRUE(isDatabaseFailure(harness.prompts.shown[0]));
+        EXPECT_TRUE(isDatabaseFailure(harness.prompts.shown[0].text));
         EXPECT_EQ(harness.pointer.pointer(), PointerSetting::Default);
         ASSERT_FALSE(harness.progress.values.empty());
         EXPECT_EQ(harness.progress.values.back(), 0.0f);
@@ -56,7 +56,7 @@ struct Scenario {
 
     testing::SqliteDatabase sqlite;
     std::unique_ptr<testing::OracleAccount> oracle;
-    FaultHarness harness;
+    Harness harness;
     bool stopped = false;
 };
 
@@ -89,11 +89,11 @@ void copyTowardsItCutOffAtARow(Stop how) {
     EXPECT_EQ(entries(s.harness.oracleList), (Names{"alpha", "beta"}));
     deselectAll(s.harness.sqlAnywhereList);
     select(s.harness.sqlAnywhereList, "alpha");
-    s.harness.prompts.yesNoAnswers = {true};
+    s.harness.prompts.answers = {true};
     s.harness.run(SendTablesToOracle);
 
     ASSERT_EQ(s.harness.prompts.shown.size(), 2u);
-    EXPECT_EQ(s.harness.prompts.shown[1], "Would you like to overwrite alpha?");
+    EXPECT_EQ(s.harness.prompts.shown[1].text, "Would you like to overwrite alpha?");
     EXPECT_EQ(rowCount(*s.oracle, "alpha"), 6);
     EXPECT_EQ(entries(s.harness.oracleList), (Names{"alpha", "beta"}));
     EXPECT_EQ(s.harness.pointer.pointer(), PointerSetting::Default);

@@ -1,8 +1,8 @@
 // The Oracle side's server stops hard while the main window fills its lists
 // after "OK": one message, the window usable, no connection left, no Oracle
 // name it did not get, and "OK" fills both lists once the server is back.
-#include "FaultHarness.h"
 #include "PrivatePostgres.h"
+#include "support/OperationHarness.h"
 
 #include "gui/FormHarness.h"
 #include "ui/Form2.h"
@@ -14,7 +14,7 @@
 namespace tallowmere::faults {
 namespace {
 
-using Names = std::vector<std::string>;
+using namespace testing;
 using Stop = PrivatePostgres::Stop;
 
 void stopWhileTheListsFill(Stop how) {

@@ -2,11 +2,12 @@
 // window loses nothing: the next start shows the field as it was after that
 // keystroke, and the settings file and its folder stay the owner's alone.
 #include "Processes.h"
-#include "TypeThenDie.h"
 
 #include "data_access/OdbcConnection.h"
 #include "data_access/SettingsStore.h"
 #include "gui/GuiFakes.h"
+#include "support/TestMain.h"
+#include "support/WindowFakes.h"
 #include "ui/ConnectionField.h"
 #include "ui/Form1.h"
 #include "ui/ProgramWindows.h"
@@ -24,7 +25,14 @@
 #include <gtest/gtest.h>
 
 namespace tallowmere::faults {
+namespace {
 
+// The child side of the keystroke test: the test program started again as
+// "program --type-then-die FIELD KEY focus|nofocus" opens the setup window on
+// the real settings file, gives one keystroke to the field and kills itself.
+constexpr const char* kTypeThenDie = "--type-then-die";
+
+// Does not return when all goes to plan; otherwise a non-zero exit code.
 int typeThenDie(int argc, char** argv) {
     if (argc < 5)
         return 2;
@@ -35,7 +43,7 @@ int typeThenDie(int argc, char** argv) {
     QApplication application(argc, argv);
     OdbcConnectionFactory connections;
     FileSettingsStore settings;
-    gui::ScriptedPrompts prompts;
+    testing::FakePrompts prompts;
     gui::HomePageSpy homePage; // never opens a browser
     ProgramWindows windows({connections, settings, prompts, homePage.services(),
                             QStringLiteral("/nonexistent-program-folder")});
@@ -60,7 +68,11 @@ int typeThenDie(int argc, char** argv) {
     return 5;
 }
 
-namespace {
+std::optional<int> typeThenDieWhenAsked(int argc, char** argv) {
+    if (argc > 1 && std::strcmp(argv[1], kTypeThenDie) == 0)
+        return typeThenDie(argc, argv);
+    return std::nullopt;
+}
 
 struct Keystroke {
     const char* name;
@@ -101,14 +113,7 @@ TEST_P(FaultKilledAfterAKeystroke, TheNextStartShowsTheTextAndOnlyTheOwnerMayRea
     std::filesystem::remove_all(folder);
     if (keystroke.storedBefore) {
         FileSettingsStore previous;
-        previous.SaveSetting(kSettingsApplication, kSettingsSection, kKeyOracleServer,
-                             kStored.oracleServer);
-        previous.SaveSetting(kSettingsApplication, kSettingsSection, kKeyOracleUser,
-                             kStored.oracleUser);
-        previous.SaveSetting(kSettingsApplication, kSettingsSection, kKeyOraclePassword,
-                             kStored.oraclePassword);
-        previous.SaveSetting(kSettingsApplication, kSettingsSection, kKeyDataSourceName,
-                             kStored.dataSourceName);
+        gui::storeConnectionSettings(previous, kStored);
         // Widened behind the program's back: the keystroke's save narrows them.
         std::filesystem::permissions(folder, std::filesystem::perms(0755));
         std::filesystem::permissions(file, std::filesystem::perms(0644));
@@ -125,7 +130,7 @@ TEST_P(FaultKilledAfterAKeystroke, TheNextStartShowsTheTextAndOnlyTheOwnerMayRea
     // The next start, on the same file.
     OdbcConnectionFactory connections;
     FileSettingsStore settings;
-    gui::ScriptedPrompts prompts;
+    testing::FakePrompts prompts;
     gui::HomePageSpy homePage;
     ProgramWindows windows({connections, settings, prompts, homePage.services(),
                             QStringLiteral("/nonexistent-program-folder")});
@@ -165,3 +170,9 @@ INSTANTIATE_TEST_SUITE_P(
 
 } // namespace
 } // namespace tallowmere::faults
+
+// The keystroke child keeps its parent's private folders: it runs before the
+// program would make folders of its own.
+tallowmere::testing::TestProgramSetup tallowmere::testing::testProgramSetup() {
+    return {.insteadOfTests = faults::typeThenDieWhenAsked};
+}

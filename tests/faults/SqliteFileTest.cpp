@@ -1,7 +1,7 @@
 // The SQL Anywhere side's SQLite file is locked by another process, or is
 // read-only: copies, deletion and renaming fail with the database's own
 // message, and each list still shows exactly the tables the database holds.
-#include "FaultHarness.h"
+#include "support/OperationHarness.h"
 
 #include "maintenance/TableDeletion.h"
 #include "maintenance/TableRenaming.h"
@@ -20,7 +20,7 @@
 namespace tallowmere::faults {
 namespace {
 
-using Names = std::vector<std::string>;
+using namespace testing;
 
 // The driver waits this long (ms) for another process's lock before it gives
 // up; its own default is 100 seconds. The field passes it on as typed.
@@ -123,7 +123,7 @@ protected:
             settings = testing::workingSettings(*oracle);
         }
         settings.dataSourceName = kDataSourceWithShortWait;
-        harness = std::make_unique<FaultHarness>(settings);
+        harness = std::make_unique<Harness>(settings);
         harness->loadSqlAnywhereList();
         if (oracle)
             harness->loadOracleList();
@@ -141,7 +141,7 @@ protected:
     }
     std::vector<std::string> failures() const {
         std::vector<std::string> result;
-        for (const std::string& shown : harness->prompts.shown)
+        for (const std::string& shown : harness->prompts.texts())
             if (shown.rfind("Error ", 0) == 0)
                 result.push_back(shown);
         return result;
@@ -154,7 +154,7 @@ protected:
         harness->run(DeleteSqlAnywhereTables);
         deselectAll(harness->sqlAnywhereList);
         select(harness->sqlAnywhereList, "customers");
-        harness->prompts.inputAnswers = {"clients"};
+        harness->prompts.inputs = {"clients"};
         harness->run(RenameSqlAnywhereTable);
         deselectAll(harness->sqlAnywhereList);
     }
@@ -164,7 +164,7 @@ protected:
         EXPECT_TRUE(isDatabaseFailure(failures()[0]));
         EXPECT_NE(failures()[0].find(words), std::string::npos) << failures()[0];
         EXPECT_TRUE(isDatabaseFailure(failures()[1]));
-        EXPECT_EQ(harness->prompts.shown[1], "Enter new name of customers:");
+        EXPECT_EQ(harness->prompts.shown[1].text, "Enter new name of customers:");
         EXPECT_EQ(entries(harness->sqlAnywhereList), (Names{"customers", "orders"}));
         EXPECT_EQ(harness->pointer.pointer(), PointerSetting::Default);
         EXPECT_EQ(harness->connections.alive(), 0);
@@ -174,7 +174,7 @@ protected:
     void copyTowardsSqlAnywhere() {
         select(harness->oracleList, "invoices");
         select(harness->oracleList, "orders");
-        harness->prompts.yesNoAnswers = {true};
+        harness->prompts.answers = {true};
         harness->run(SendTablesToSqlAnywhere);
         deselectAll(harness->oracleList);
     }
@@ -192,7 +192,7 @@ protected:
 
     testing::SqliteDatabase sqlite;
     std::unique_ptr<testing::OracleAccount> oracle;
-    std::unique_ptr<FaultHarness> harness;
+    std::unique_ptr<Harness> harness;
 };
 
 // Locked by another process, the sqlite3 shell, while the operations run.
@@ -236,7 +236,7 @@ TEST_F(FaultLockedSqliteFile, CopiesBothWaysFailAndNeitherListGains) {
     copyFromSqlAnywhere();
 
     expectFailuresSaying(2, "database is locked");
-    EXPECT_EQ(harness->prompts.shown[0], "Would you like to overwrite orders?");
+    EXPECT_EQ(harness->prompts.shown[0].text, "Would you like to overwrite orders?");
     EXPECT_EQ(entries(harness->sqlAnywhereList), (Names{"customers", "orders"}));
     EXPECT_EQ(entries(harness->oracleList), (Names{"invoices", "orders"}));
     EXPECT_EQ(harness->progress.values.back(), 0.0f);

@@ -64,12 +64,6 @@ TEST(PushButton, SettingItPressedFromCodeRunsNothing) {
     EXPECT_EQ(probe.runs, 0);
 }
 
-struct RecordingPointer : WindowPointer {
-    PointerSetting setting = PointerSetting::Default;
-    PointerSetting pointer() const override { return setting; }
-    void setPointer(PointerSetting value) override { setting = value; }
-};
-
 TEST(HoverRule, ButtonsShowTheHandAndSurfacesTheOrdinaryPointerUnlessBusy) {
     struct Case {
         HoverKind kind;
@@ -86,10 +80,10 @@ TEST(HoverRule, ButtonsShowTheHandAndSurfacesTheOrdinaryPointerUnlessBusy) {
         {HoverKind::AlwaysOrdinary, PointerSetting::Busy, PointerSetting::Default},
     };
     for (const Case& c : cases) {
-        RecordingPointer pointer;
-        pointer.setting = c.before;
+        testing::FakePointer pointer;
+        pointer.setPointer(c.before);
         UpdateHoverPointer(pointer, c.kind);
-        EXPECT_EQ(pointer.setting, c.after)
+        EXPECT_EQ(pointer.pointer(), c.after)
             << "kind " << static_cast<int>(c.kind) << " from " << static_cast<int>(c.before);
     }
 }

@@ -148,7 +148,7 @@ TEST(Form1, TheRealStoreKeepsWhatWasTypedForTheNextStart) {
     FileSettingsStore store;
     QFile::remove(QString::fromStdString(FileSettingsStore::filePath(kSettingsApplication)));
     HomePageSpy homePage;
-    ScriptedPrompts prompts;
+    testing::FakePrompts prompts;
     {
         ProgramWindows windows({connections, store, prompts, homePage.services(), QString()});
         windows.start();
@@ -187,7 +187,7 @@ TEST(Form1, HelpButtonsShowTheirTextsAndTheQuestionMarkShowsTheOracleHelp) {
     EXPECT_EQ(harness.prompts.shown[0].text, texts::oracleHelpText());
     EXPECT_EQ(harness.prompts.shown[1].text, texts::sqlAnywhereHelpText());
     EXPECT_EQ(harness.prompts.shown[2].text, texts::oracleHelpText());
-    for (const Prompt& prompt : harness.prompts.shown) {
+    for (const testing::Prompt& prompt : harness.prompts.shown) {
         EXPECT_EQ(prompt.kind, "message");
         EXPECT_EQ(prompt.title, "Tallowmere");
     }

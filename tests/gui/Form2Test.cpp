@@ -4,7 +4,7 @@
 #include "ui/Form2.h"
 #include "FormHarness.h"
 #include "data_access/OdbcConnection.h"
-#include "support/TestDatabases.h"
+#include "support/OperationHarness.h"
 #include "tests/unit/Fakes.h"
 #include "ui/GraphicalCheckBox.h"
 #include "ui/TableListWidget.h"
@@ -14,21 +14,16 @@
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
 namespace tallowmere::gui {
 namespace {
 
+using testing::entries;
 using testing::OracleAccount;
 using testing::SqliteDatabase;
-
-std::vector<std::string> entries(const TableList& list) {
-    std::vector<std::string> result;
-    for (int i = 0; i < list.count(); ++i)
-        result.push_back(list.text(i));
-    return result;
-}
 
 void clickEntry(TableListWidget& list, int index) {
     QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::NoModifier,
@@ -257,7 +252,7 @@ TEST(Form2, WhileAnOperationRunsNoOtherDatabaseOrListButtonStartsAnything) {
             click(*button);
         click(*setup.Check2);
         click(*setup.Check1);
-        click(*form.Check8); // selecting changes no entry: still allowed
+        click(*form.Check8); // the lists are the operation's until it ends
         for (QWidget* control : std::initializer_list<QWidget*>{
                  form.Check4, form.Frame1, form.List2->viewport(), form.ProgressBar1, &form}) {
             hover(*control);
@@ -270,12 +265,38 @@ TEST(Form2, WhileAnOperationRunsNoOtherDatabaseOrListButtonStartsAnything) {
     EXPECT_EQ(databases.connections.created(), createdBefore + 1);
     EXPECT_FALSE(setup.isVisible());
     EXPECT_TRUE(form.isVisible());
-    EXPECT_EQ(form.List2->selectedCount(), 2);
+    EXPECT_EQ(form.List2->selectedCount(), 0);
     EXPECT_EQ(hovered, std::vector<PointerSetting>(5, PointerSetting::Busy));
     EXPECT_EQ(entries(*form.List1), (std::vector<std::string>{"emp", "orders_2"}));
 
     click(*form.Check2); // free again once it has ended
     EXPECT_TRUE(setup.isVisible());
+}
+
+TEST(Form2, SelectAllWhileADeleteWaitsForItsConnectionChangesNothingTheDeleteDrops) {
+    FakeDatabases databases;
+    Form2& form = databases.start();
+    databases.connections.openDelay = std::chrono::milliseconds(300);
+    clickEntry(*form.List1, 0); // emp
+    bool tried = false;
+    PointerSetting overButton = PointerSetting::Default;
+    QTimer::singleShot(50, [&] { // while the connection opens
+        clickEntry(*form.List1, 1);
+        click(*form.Check10); // Select All
+        QTest::keyClick(form.List1, Qt::Key_Up);
+        hover(*form.Check10);
+        overButton = form.windowPointer().pointer();
+        tried = true;
+    });
+    click(*form.Check1); // Delete Table(s)
+
+    ASSERT_TRUE(tried);
+    EXPECT_EQ(overButton, PointerSetting::Busy); // the pointer rule still ran
+    EXPECT_EQ(databases.count("execute DROP TABLE"), 1);
+    EXPECT_EQ(entries(*form.List1), std::vector<std::string>{"orders"});
+    EXPECT_EQ(form.List1->selectedCount(), 0);
+    click(*form.Check10); // free again once the operation has ended
+    EXPECT_EQ(form.List1->selectedCount(), 1);
 }
 
 TEST(Form2, ClosingTheWindowDuringACopyStopsItClosesItsConnectionsAndEndsTheProgram) {

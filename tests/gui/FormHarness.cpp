@@ -1,7 +1,5 @@
 #include "FormHarness.h"
 
-#include "data_access/SettingsStore.h"
-
 #include <QApplication>
 #include <QTest>
 #include <QWidget>
@@ -26,13 +24,7 @@ Form1& FormHarness::start() {
 }
 
 void FormHarness::storeSettings(const ConnectionSettings& values) {
-    settings.SaveSetting(kSettingsApplication, kSettingsSection, kKeyOracleServer,
-                         values.oracleServer);
-    settings.SaveSetting(kSettingsApplication, kSettingsSection, kKeyOracleUser, values.oracleUser);
-    settings.SaveSetting(kSettingsApplication, kSettingsSection, kKeyOraclePassword,
-                         values.oraclePassword);
-    settings.SaveSetting(kSettingsApplication, kSettingsSection, kKeyDataSourceName,
-                         values.dataSourceName);
+    storeConnectionSettings(settings, values);
     settings.saves.clear();
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "GuiFakes.h"
+#include "support/WindowFakes.h"
 #include "ui/Form1.h"
 #include "ui/ProgramWindows.h"
 
@@ -24,7 +25,7 @@ struct FormHarness {
 
     ConnectionFactory& connections;
     MemorySettingsStore settings;
-    ScriptedPrompts prompts;
+    testing::FakePrompts prompts;
     HomePageSpy homePage;
     QString programFolder;
     std::unique_ptr<ProgramWindows> windows;

@@ -1,7 +1,5 @@
 #include "GuiFakes.h"
 
-#include <stdexcept>
-
 namespace tallowmere::gui {
 
 std::string MemorySettingsStore::GetSetting(const std::string& application,
@@ -17,33 +15,14 @@ void MemorySettingsStore::SaveSetting(const std::string& application, const std:
     saves.push_back(key + "=" + value);
 }
 
-void ScriptedPrompts::record(const char* kind, const std::string& text, const std::string& title) {
-    shown.push_back({kind, text, title});
-    if (whileShown)
-        whileShown();
-}
-
-void ScriptedPrompts::message(const std::string& text, const std::string& title) {
-    record("message", text, title);
-}
-
-bool ScriptedPrompts::askYesNo(const std::string& text, const std::string& title) {
-    record("ask", text, title);
-    if (answers.empty())
-        throw std::logic_error("unexpected question: " + text);
-    const bool answer = answers.front();
-    answers.pop_front();
-    return answer;
-}
-
-std::string ScriptedPrompts::inputBox(const std::string& prompt, const std::string& defaultAnswer,
-                                      const std::string& title) {
-    record("input", prompt, title);
-    if (inputs.empty())
-        return defaultAnswer;
-    std::string answer = inputs.front();
-    inputs.pop_front();
-    return answer;
+void storeConnectionSettings(SettingsStore& store, const ConnectionSettings& values) {
+    store.SaveSetting(kSettingsApplication, kSettingsSection, kKeyOracleServer,
+                      values.oracleServer);
+    store.SaveSetting(kSettingsApplication, kSettingsSection, kKeyOracleUser, values.oracleUser);
+    store.SaveSetting(kSettingsApplication, kSettingsSection, kKeyOraclePassword,
+                      values.oraclePassword);
+    store.SaveSetting(kSettingsApplication, kSettingsSection, kKeyDataSourceName,
+                      values.dataSourceName);
 }
 
 HomePageServices HomePageSpy::services() {

@@ -1,14 +1,12 @@
 // Stand-ins for what the windows reach outside themselves: a settings store
-// in memory, prompts answered by the test, and a home page that is never
-// opened for real.
+// in memory and a home page that is never opened for real. The prompts are
+// the shared fake (support/WindowFakes.h).
 #pragma once
 
+#include "data_access/ConnectionSettings.h"
 #include "data_access/SettingsStore.h"
-#include "operations/WindowInterfaces.h"
 #include "ui/FormServices.h"
 
-#include <deque>
-#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -26,28 +24,8 @@ public:
     std::vector<std::string> saves;            // "key=value", in order
 };
 
-struct Prompt {
-    std::string kind; // "message", "ask" or "input"
-    std::string text;
-    std::string title;
-};
-
-class ScriptedPrompts : public Prompts {
-public:
-    void message(const std::string& text, const std::string& title) override;
-    bool askYesNo(const std::string& text, const std::string& title) override;
-    std::string inputBox(const std::string& prompt, const std::string& defaultAnswer,
-                         const std::string& title) override;
-
-    std::vector<Prompt> shown;
-    std::deque<bool> answers;
-    std::deque<std::string> inputs;
-    // Runs while a prompt is up, as a user's clicks would.
-    std::function<void()> whileShown;
-
-private:
-    void record(const char* kind, const std::string& text, const std::string& title);
-};
+// The four values under the program's own keys, as the setup window saves them.
+void storeConnectionSettings(SettingsStore& store, const ConnectionSettings& values);
 
 // Records every page the program would open; draws the number the test sets.
 struct HomePageSpy {

@@ -77,7 +77,7 @@ int main(int argc, char** argv) {
     settings.values["Brindlecote/Tallowmere/OracleUser"] = "scott";
     settings.values["Brindlecote/Tallowmere/OraclePassword"] = "tiger";
     settings.values["Brindlecote/Tallowmere/DataSourceName"] = "Inventory";
-    gui::ScriptedPrompts prompts;
+    testing::FakePrompts prompts;
     gui::HomePageSpy homePage;
 
     ProgramWindows windows({connections, settings, prompts, homePage.services(), folder});

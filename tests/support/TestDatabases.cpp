@@ -1,7 +1,9 @@
 #include "TestDatabases.h"
 
 #include "data_access/OdbcConnection.h"
+#include "data_access/TableList.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -27,17 +29,6 @@ std::string driverPath(const char* library) {
     return std::string("/usr/lib/x86_64-linux-gnu/odbc/") + library;
 }
 
-std::vector<std::vector<FieldValue>> readAll(Recordset& result) {
-    std::vector<std::vector<FieldValue>> rows;
-    for (; !result.eof(); result.moveNext()) {
-        std::vector<FieldValue> row;
-        for (int i = 0; i < result.fieldCount(); ++i)
-            row.push_back(result.value(i));
-        rows.push_back(std::move(row));
-    }
-    return rows;
-}
-
 std::string sqliteConnectionString() {
     return std::string("DSN=") + kSqliteDataSource;
 }
@@ -53,14 +44,33 @@ void execOn(const std::string& connectionString, const std::string& sql) {
     connection.execute(sql);
 }
 
-std::vector<std::vector<FieldValue>> queryOn(const std::string& connectionString,
-                                             const std::string& sql) {
+Rows queryOn(const std::string& connectionString, const std::string& sql) {
     OdbcConnection connection;
     connection.open(connectionString);
     return readAll(*connection.openRecordset(sql));
 }
 
+Names sortedLikeTheLists(Names names) {
+    std::sort(names.begin(), names.end(), tableNameLess);
+    return names;
+}
+
+long countOf(const Rows& rows) {
+    return std::stol(rows.at(0).at(0).value_or("-1"));
+}
+
 } // namespace
+
+Rows readAll(Recordset& result) {
+    Rows rows;
+    for (; !result.eof(); result.moveNext()) {
+        std::vector<FieldValue> row;
+        for (int i = 0; i < result.fieldCount(); ++i)
+            row.push_back(result.value(i));
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
 
 void writeFile(const std::string& path, const std::string& text) {
     std::ofstream out(path);
@@ -131,7 +141,7 @@ void SqliteDatabase::exec(const std::string& sql) const {
     execOn(sqliteConnectionString(), sql);
 }
 
-std::vector<std::vector<FieldValue>> SqliteDatabase::query(const std::string& sql) const {
+Rows SqliteDatabase::query(const std::string& sql) const {
     return queryOn(sqliteConnectionString(), sql);
 }
 
@@ -170,8 +180,32 @@ void OracleAccount::exec(const std::string& sql) const {
     execOn(postgresConnectionString(mUser, mPassword), sql);
 }
 
-std::vector<std::vector<FieldValue>> OracleAccount::query(const std::string& sql) const {
+Rows OracleAccount::query(const std::string& sql) const {
     return queryOn(postgresConnectionString(mUser, mPassword), sql);
+}
+
+Names firstColumn(const Rows& rows) {
+    Names names;
+    for (const auto& row : rows)
+        names.push_back(row.at(0).value_or("<NULL>"));
+    return names;
+}
+
+Names sqliteTables(const SqliteDatabase& database) {
+    return sortedLikeTheLists(
+        firstColumn(database.query("SELECT name FROM sqlite_master WHERE type = 'table'")));
+}
+
+Names oracleTables(const OracleAccount& account) {
+    return sortedLikeTheLists(firstColumn(account.query("SELECT table_name FROM user_tables")));
+}
+
+long rowCount(const SqliteDatabase& database, const std::string& table) {
+    return countOf(database.query("SELECT COUNT(*) FROM \"" + table + "\""));
+}
+
+long rowCount(const OracleAccount& account, const std::string& table) {
+    return countOf(account.query("SELECT COUNT(*) FROM \"" + table + "\""));
 }
 
 ConnectionSettings workingSettings(const OracleAccount& oracle) {

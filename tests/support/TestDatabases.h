@@ -11,6 +11,9 @@
 
 namespace tallowmere::testing {
 
+using Rows = std::vector<std::vector<FieldValue>>;
+using Names = std::vector<std::string>;
+
 // Points ODBCSYSINI, ODBCINI and XDG_CONFIG_HOME at a new temporary folder,
 // so no test touches the machine's ODBC configuration or the user's settings.
 // Call once, first thing in main().
@@ -35,6 +38,9 @@ inline std::string driverManagerTrace() {
     return privateFolder() + "/driver-manager.trace";
 }
 
+// Every row of a result, read to its end.
+Rows readAll(Recordset& result);
+
 // The data source of the SQL Anywhere side, on a fresh SQLite file.
 inline constexpr const char* kSqliteDataSource = "TallowmereSqlAnywhere";
 // A data source whose driver library does not exist.
@@ -45,7 +51,7 @@ public:
     SqliteDatabase(); // empties the data source's file
     const std::string& path() const { return mPath; }
     void exec(const std::string& sql) const;
-    std::vector<std::vector<FieldValue>> query(const std::string& sql) const;
+    Rows query(const std::string& sql) const;
 
 private:
     std::string mPath;
@@ -77,12 +83,20 @@ public:
     const std::string& user() const { return mUser; }
     const std::string& password() const { return mPassword; }
     void exec(const std::string& sql) const;
-    std::vector<std::vector<FieldValue>> query(const std::string& sql) const;
+    Rows query(const std::string& sql) const;
 
 private:
     std::string mUser;
     std::string mPassword;
 };
+
+// The tables each database itself holds, in the lists' order.
+Names sqliteTables(const SqliteDatabase& database);
+Names oracleTables(const OracleAccount& account);
+long rowCount(const SqliteDatabase& database, const std::string& table);
+long rowCount(const OracleAccount& account, const std::string& table);
+// The first column of every row, as names.
+Names firstColumn(const Rows& rows);
 
 // Settings that reach both test databases.
 ConnectionSettings workingSettings(const OracleAccount& oracle);

@@ -85,7 +85,7 @@ TEST_F(Catalogue, OracleListsEveryTableInArrivalOrderAndMakesEntry0Current) {
     fill(list, {"OLD1", "OLD2"}, {0}, 1);
     LoadOracleTables(list, connections, fields, events);
 
-    EXPECT_THAT(list.texts(), ElementsAre("Bonus", "EMP", "SYSLOG", "dept"));
+    EXPECT_THAT(list.texts(), ElementsAre("Bonus", "dept", "EMP", "SYSLOG"));
     EXPECT_EQ(list.currentIndex(), 0);
     EXPECT_EQ(list.selectedCount(), 0);
     EXPECT_EQ(events.yields, 4);

@@ -3,7 +3,7 @@
 #include "data_access/AdoErrors.h"
 #include "data_access/Snapshot.h"
 
-#include <sstream>
+#include <thread>
 
 namespace tallowmere::fakes {
 
@@ -34,6 +34,7 @@ public:
         if (!user.empty() || !password.empty() || options != -1)
             text +=
                 " user=" + user + " password=" + password + " options=" + std::to_string(options);
+        std::this_thread::sleep_for(mFactory.openDelay);
         call(text);
         mOpen = true;
     }
@@ -103,43 +104,6 @@ void FakeConnectionFactory::serve(const std::string& commandText, CannedTable ta
 void FakeConnectionFactory::fail(const std::string& call, long native, const std::string& state,
                                  const std::string& text) {
     mFailures.insert_or_assign(call, DatabaseError(native, state, text));
-}
-
-void FakePrompts::message(const std::string& text, const std::string& title) {
-    show("message ", text, title);
-}
-
-bool FakePrompts::askYesNo(const std::string& text, const std::string& title) {
-    show("ask ", text, title);
-    if (answers.empty())
-        throw std::logic_error("unexpected question: " + text);
-    const bool answer = answers.front();
-    answers.pop_front();
-    return answer;
-}
-
-std::string FakePrompts::inputBox(const std::string& prompt, const std::string& defaultAnswer,
-                                  const std::string& title) {
-    show("input ", prompt, title);
-    defaults.push_back(defaultAnswer);
-    if (inputs.empty())
-        throw std::logic_error("unexpected input box: " + prompt);
-    std::string answer = inputs.front();
-    inputs.pop_front();
-    return answer;
-}
-
-void FakePrompts::show(const char* kind, const std::string& text, const std::string& title) {
-    mLog.push_back(kind + text);
-    texts.push_back(text);
-    titles.push_back(title);
-}
-
-void FakeProgress::setValue(float percent) {
-    values.push_back(percent);
-    std::ostringstream text;
-    text << "progress " << percent;
-    mLog.push_back(text.str());
 }
 
 Log Window::logWith(const std::string& part) const {

@@ -1,6 +1,7 @@
 // Recording stand-ins for the connection layer and the window: every call is
 // written as one line of text into a log shared by all of them, so a test can
-// compare the exact sequence of what an operation did.
+// compare the exact sequence of what an operation did. The window's fakes are
+// the shared ones (support/WindowFakes.h), given the log.
 #pragma once
 
 #include "data_access/Connection.h"
@@ -9,17 +10,28 @@
 #include "data_access/EventPump.h"
 #include "data_access/TableList.h"
 #include "operations/OperationContext.h"
+#include "support/WindowFakes.h"
 
-#include <deque>
+#include <chrono>
 #include <map>
 #include <memory>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
+namespace tallowmere {
+
+// Parameterised tests name the side in words.
+inline void PrintTo(Side side, std::ostream* out) {
+    *out << (side == Side::Oracle ? "Oracle" : "SqlAnywhere");
+}
+
+} // namespace tallowmere
+
 namespace tallowmere::fakes {
 
-using Log = std::vector<std::string>;
+using testing::Log;
 
 struct CannedTable {
     std::vector<FieldInfo> fields;
@@ -49,6 +61,8 @@ public:
 
     // What every connection answers to dbmsName().
     std::string dbmsName = "PostgreSQL";
+    // How long every open takes, as a slow server's would.
+    std::chrono::milliseconds openDelay{0};
 
 private:
     friend class FakeConnection;
@@ -56,57 +70,6 @@ private:
     int mCreated = 0;
     std::map<std::string, CannedTable> mResults;
     std::map<std::string, DatabaseError> mFailures;
-};
-
-// Questions and input boxes take their answers in order from answers and
-// inputs; every text shown is logged ("message ...", "ask ...", "input ...").
-class FakePrompts : public Prompts {
-public:
-    explicit FakePrompts(Log& log)
-        : mLog(log) {}
-
-    void message(const std::string& text, const std::string& title) override;
-    bool askYesNo(const std::string& text, const std::string& title) override;
-    std::string inputBox(const std::string& prompt, const std::string& defaultAnswer,
-                         const std::string& title) override;
-
-    std::deque<bool> answers;
-    std::deque<std::string> inputs;
-    std::vector<std::string> texts;
-    std::vector<std::string> titles;
-    std::vector<std::string> defaults; // default answers given to inputBox
-
-private:
-    void show(const char* kind, const std::string& text, const std::string& title);
-    Log& mLog;
-};
-
-// Pointer settings and progress values go into the log as "pointer 11" and
-// "progress 50".
-class FakePointer : public WindowPointer {
-public:
-    explicit FakePointer(Log& log)
-        : mLog(log) {}
-    PointerSetting pointer() const override { return mSetting; }
-    void setPointer(PointerSetting setting) override {
-        mSetting = setting;
-        mLog.push_back("pointer " + std::to_string(static_cast<int>(setting)));
-    }
-
-private:
-    Log& mLog;
-    PointerSetting mSetting = PointerSetting::Default;
-};
-
-class FakeProgress : public ProgressDisplay {
-public:
-    explicit FakeProgress(Log& log)
-        : mLog(log) {}
-    void setValue(float percent) override;
-    std::vector<float> values;
-
-private:
-    Log& mLog;
 };
 
 // Counts yields; throws OperationCancelled at yield number cancelAt (as when
@@ -133,9 +96,9 @@ struct Window {
     Log log;
     PlainTableList sqlAnywhereList;
     PlainTableList oracleList;
-    FakePrompts prompts{log};
-    FakePointer pointer{log};
-    FakeProgress progress{log};
+    testing::FakePrompts prompts{&log};
+    testing::FakePointer pointer{&log};
+    testing::FakeProgress progress{&log};
     CountingEventPump events;
     FakeConnectionFactory connections{log};
     FixedConnectionFields fields{testSettings()};

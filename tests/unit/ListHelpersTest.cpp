@@ -12,15 +12,17 @@ namespace {
 using fakes::fill;
 using ::testing::ElementsAre;
 
-TEST(PlainTableList, KeepsEntriesSortedByTextWithLetterCaseCounting) {
+TEST(PlainTableList, KeepsEntriesInReadingOrderWithoutRegardToCase) {
     PlainTableList list;
-    // Compared by UTF-16 code units: U+1F600 (a surrogate pair) comes before
-    // U+FF21, though its UTF-8 bytes would sort after.
-    for (const char* name :
-         {"Ａ", "emp", "DEPT", "EMP", "bonus", "😀", "Zeta", "EMP", "Émile", "a b"})
+    // Symbols and digits before letters, an accent after its plain letter,
+    // digits one by one ("T10" before "T2"); names that differ only in case
+    // by code unit, upper case first. The full-width "Ａ" reads as an "a".
+    for (const char* name : {"Ａ", "emp", "DEPT", "T2", "EMP", "bonus", "😀", "Zeta", "EMP", "Émile",
+                             "a b", "eclair", "T10", "Eclair", "éclair", "zulu", "2024"})
         list.addItem(name);
-    EXPECT_THAT(list.texts(), ElementsAre("DEPT", "EMP", "EMP", "Zeta", "a b", "bonus", "emp",
-                                          "Émile", "😀", "Ａ"));
+    EXPECT_THAT(list.texts(),
+                ElementsAre("😀", "2024", "Ａ", "a b", "bonus", "DEPT", "Eclair", "eclair", "éclair",
+                            "Émile", "EMP", "EMP", "emp", "T10", "T2", "Zeta", "zulu"));
     EXPECT_EQ(list.currentIndex(), -1);
     EXPECT_EQ(list.selectedCount(), 0);
 }
@@ -76,7 +78,7 @@ TEST(ListHelpers, RemoveListItemRemovesEveryExactlyEqualEntry) {
     PlainTableList list;
     fill(list, {"A", "EMP", "EMP", "EMP", "Z", "emp", "EMP2"});
     RemoveListItem(list, "EMP");
-    EXPECT_THAT(list.texts(), ElementsAre("A", "EMP2", "Z", "emp"));
+    EXPECT_THAT(list.texts(), ElementsAre("A", "emp", "EMP2", "Z"));
     RemoveListItem(list, "nothing");
     EXPECT_EQ(list.count(), 4);
     fill(list, {"X", "X"});

@@ -61,11 +61,11 @@ TEST_P(TableDeletion, NoCurrentEntryGivesTheMessageAfterTheConnectionOpened) {
         EXPECT_THAT(fresh.log,
                     ElementsAreArray(followedBy(openingOf(side), {"message Please select a table",
                                                                   "pointer 0", "#1 release"})));
-        EXPECT_THAT(fresh.prompts.titles, ElementsAre("Tallowmere"));
+        EXPECT_THAT(fresh.prompts.titles(), ElementsAre("Tallowmere"));
         EXPECT_EQ(l.count(), 2);
     }
     run(); // an empty list as well
-    EXPECT_THAT(w.prompts.texts, ElementsAre("Please select a table"));
+    EXPECT_THAT(w.prompts.texts(), ElementsAre("Please select a table"));
 }
 
 TEST_P(TableDeletion, CurrentEntryWithoutSelectionDoesNothingAndSaysNothing) {
@@ -82,11 +82,11 @@ TEST_P(TableDeletion, StopsAtTheFirstFailureKeepingTheFailingEntry) {
     EXPECT_THAT(w.logWith("execute"),
                 ElementsAre("#1 execute DROP TABLE \"E\"", "#1 execute DROP TABLE \"D\""));
     EXPECT_THAT(list.texts(), ElementsAre("A", "B", "C", "D"));
-    EXPECT_THAT(w.prompts.texts, ElementsAre("Error 3701\n\nCannot drop the table 'D'"));
+    EXPECT_THAT(w.prompts.texts(), ElementsAre("Error 3701\n\nCannot drop the table 'D'"));
     EXPECT_EQ(w.pointer.pointer(), PointerSetting::Default);
     // The connection is released before the message is shown.
     const auto release = std::find(w.log.begin(), w.log.end(), "#1 release");
-    const auto message = std::find(w.log.begin(), w.log.end(), "message " + w.prompts.texts[0]);
+    const auto message = std::find(w.log.begin(), w.log.end(), "message " + w.prompts.texts()[0]);
     EXPECT_LT(release, message);
 }
 
@@ -95,7 +95,7 @@ TEST_P(TableDeletion, FailingOpenComesBeforeAnySelectionMessage) {
     w.connections.fail(side == Side::Oracle ? kOracleOpen : kSqlAnywhereOpen, 28000, "28000",
                        "login failed");
     runGuardedDelete();
-    EXPECT_THAT(w.prompts.texts, ElementsAre("Error 28000\n\nlogin failed"));
+    EXPECT_THAT(w.prompts.texts(), ElementsAre("Error 28000\n\nlogin failed"));
     EXPECT_EQ(w.pointer.pointer(), PointerSetting::Default);
     EXPECT_EQ(list.count(), 1);
 }
@@ -103,8 +103,8 @@ TEST_P(TableDeletion, FailingOpenComesBeforeAnySelectionMessage) {
 TEST_P(TableDeletion, QuotesInTheNameAreDoubled) {
     fill(list, {"a\"b", "Hire Dates"}, {0, 1}, 0);
     run();
-    EXPECT_THAT(w.logWith("execute"), ElementsAre("#1 execute DROP TABLE \"a\"\"b\"",
-                                                  "#1 execute DROP TABLE \"Hire Dates\""));
+    EXPECT_THAT(w.logWith("execute"), ElementsAre("#1 execute DROP TABLE \"Hire Dates\"",
+                                                  "#1 execute DROP TABLE \"a\"\"b\""));
     EXPECT_EQ(DropTableStatement("EMP"), "DROP TABLE \"EMP\"");
     EXPECT_THAT(list.texts(), IsEmpty());
 }

@@ -44,8 +44,8 @@ TEST_P(TableRenaming, RenamesTheSelectedTableAndListsTheNewNameInItsPlace) {
     expected.insert(expected.end(), {"input Enter new name of T1:", statement("T1", "B2"),
                                      "pointer 0", "#1 release"});
     EXPECT_EQ(w.log, expected);
-    EXPECT_THAT(w.prompts.defaults, ElementsAre("T1"));
-    EXPECT_THAT(w.prompts.titles, ElementsAre("Tallowmere"));
+    EXPECT_THAT(w.prompts.defaults(), ElementsAre("T1"));
+    EXPECT_THAT(w.prompts.titles(), ElementsAre("Tallowmere"));
     EXPECT_THAT(list.texts(), ElementsAre("A", "B2", "M", "Z"));
     EXPECT_EQ(list.currentIndex(), 0);
 }
@@ -109,7 +109,7 @@ TEST_P(TableRenaming, RefusedStatementLeavesTheListUnchanged) {
     w.prompts.inputs = {"A"};
     w.connections.fail(statement("T1", "A").substr(3), 955, "42S01", "name is already used");
     EXPECT_TRUE(runGuarded(w.context(), [this] { run(); }));
-    EXPECT_THAT(w.prompts.texts,
+    EXPECT_THAT(w.prompts.texts(),
                 ElementsAre("Enter new name of T1:", "Error 955\n\nname is already used"));
     EXPECT_THAT(list.texts(), ElementsAre("A", "T1"));
     EXPECT_EQ(list.currentIndex(), 1);

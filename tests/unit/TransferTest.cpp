@@ -120,14 +120,14 @@ TEST_P(Transfer, ExactCallSequenceForOneTable) {
     EXPECT_THAT(w.log, ElementsAreArray(expected));
     EXPECT_THAT(target.texts(), ElementsAre("EMP"));
     EXPECT_TRUE(source.isSelected(1)); // the selection is left as it was
-    EXPECT_THAT(w.prompts.texts, IsEmpty());
+    EXPECT_THAT(w.prompts.texts(), IsEmpty());
 }
 
 TEST_P(Transfer, NoCurrentEntryShowsOnlyTheMessage) {
     fill(source, {"A", "B"}, {0, 1}, -1);
     send();
     EXPECT_THAT(w.log, ElementsAre(std::string("message ") + d.noSelection));
-    EXPECT_THAT(w.prompts.titles, ElementsAre("Tallowmere"));
+    EXPECT_THAT(w.prompts.titles(), ElementsAre("Tallowmere"));
     EXPECT_EQ(w.connections.created(), 0);
 }
 
@@ -172,12 +172,12 @@ TEST_P(Transfer, OtherLetterCaseIsAConflictOnlyTowardsSqlAnywhere) {
     const Log statements = targetStatements();
     if (d.toOracle) {
         // The exact test finds nothing: EMP is created beside emp.
-        EXPECT_THAT(w.prompts.texts, IsEmpty());
+        EXPECT_THAT(w.prompts.texts(), IsEmpty());
         EXPECT_EQ(statements.front(), tgt + "execute " + d.createEmp);
         EXPECT_THAT(target.texts(), ElementsAre("EMP", "emp"));
     } else {
         // The question and the DROP name emp; the entry dropped is removed.
-        EXPECT_THAT(w.prompts.texts, ElementsAre("Would you like to overwrite emp?"));
+        EXPECT_THAT(w.prompts.texts(), ElementsAre("Would you like to overwrite emp?"));
         EXPECT_EQ(statements.front(), tgt + "execute DROP TABLE \"emp\"");
         EXPECT_EQ(statements[1], tgt + "execute " + d.createEmp);
         EXPECT_THAT(w.logWith("openRecordset"), ElementsAre(select("EMP")));
@@ -193,8 +193,8 @@ TEST_P(Transfer, ExactConflictAskedAndYesDropsAndReplaces) {
     fill(target, {"DEPT", "EMP", "Emp", "emp"});
     w.prompts.answers = {true};
     send();
-    EXPECT_THAT(w.prompts.texts, ElementsAre("Would you like to overwrite EMP?"));
-    EXPECT_THAT(w.prompts.titles, ElementsAre("Overwrite?"));
+    EXPECT_THAT(w.prompts.texts(), ElementsAre("Would you like to overwrite EMP?"));
+    EXPECT_THAT(w.prompts.titles(), ElementsAre("Overwrite?"));
     const Log statements = targetStatements();
     ASSERT_EQ(statements.size(), 4u);
     EXPECT_EQ(statements[0], tgt + "execute DROP TABLE \"EMP\"");
@@ -268,8 +268,8 @@ TEST_P(Transfer, FailingInsertStopsTheRunAndCleansUp) {
     w.connections.serve("SELECT * FROM \"C\"", {{{"N", 3}}, {}});
     EXPECT_TRUE(sendGuarded());
 
-    EXPECT_THAT(w.prompts.texts, ElementsAre("Error 2627\n\n[23000] duplicate key"));
-    EXPECT_THAT(w.prompts.titles, ElementsAre("Tallowmere"));
+    EXPECT_THAT(w.prompts.texts(), ElementsAre("Error 2627\n\n[23000] duplicate key"));
+    EXPECT_THAT(w.prompts.titles(), ElementsAre("Tallowmere"));
     EXPECT_EQ(w.pointer.pointer(), PointerSetting::Default);
     EXPECT_EQ(w.progress.values.back(), 0.0f);
     // Table C went first and stays listed; B was interrupted; A never began.
@@ -279,7 +279,7 @@ TEST_P(Transfer, FailingInsertStopsTheRunAndCleansUp) {
                             tgt + "execute INSERT INTO \"B\" VALUES('2')"));
     EXPECT_THAT(w.logWith("SELECT * FROM \"A\""), IsEmpty());
     // Both connections are gone before the message is shown.
-    const auto message = std::find(w.log.begin(), w.log.end(), "message " + w.prompts.texts[0]);
+    const auto message = std::find(w.log.begin(), w.log.end(), "message " + w.prompts.texts()[0]);
     const Log beforeMessage(w.log.begin(), message);
     EXPECT_THAT(beforeMessage, ::testing::IsSupersetOf({"#1 release", "#2 release"}));
 }
@@ -289,7 +289,7 @@ TEST_P(Transfer, FailingOpenShowsTheErrorAndClosesTheOtherConnection) {
     // The second connection to open, the source or the target by direction.
     w.connections.fail(kSqlAnywhereOpen, 12541, "08001", "no listener");
     sendGuarded();
-    EXPECT_THAT(w.prompts.texts, ElementsAre("Error 12541\n\nno listener"));
+    EXPECT_THAT(w.prompts.texts(), ElementsAre("Error 12541\n\nno listener"));
     EXPECT_THAT(w.logWith("release"), ::testing::UnorderedElementsAre("#1 release", "#2 release"));
     EXPECT_THAT(w.logWith("openRecordset"), IsEmpty());
     EXPECT_EQ(w.pointer.pointer(), PointerSetting::Default);
@@ -303,7 +303,7 @@ TEST_P(Transfer, ClosingTheWindowStopsAtTheNextYieldWithoutMessage) {
     // B's field, row 1 and its value, then row 2: stop there.
     w.events.cancelAt = (d.toOracle ? 1 : 0) + 4;
     EXPECT_FALSE(sendGuarded());
-    EXPECT_THAT(w.prompts.texts, IsEmpty());
+    EXPECT_THAT(w.prompts.texts(), IsEmpty());
     EXPECT_THAT(w.logWith("INSERT"), ElementsAre(tgt + "execute INSERT INTO \"B\" VALUES('1')"));
     EXPECT_THAT(w.logWith("release"), ::testing::UnorderedElementsAre("#1 release", "#2 release"));
     EXPECT_EQ(w.pointer.pointer(), PointerSetting::Default);
@@ -318,7 +318,7 @@ TEST(TransferToSqlAnywhere, AmongOtherLetterCasesTheLastEntryIsTheOneReplaced) {
     fill(w.sqlAnywhereList, {"Emp", "X", "emp"});
     w.prompts.answers = {true};
     SendTablesToSqlAnywhere(w.context());
-    EXPECT_THAT(w.prompts.texts, ElementsAre("Would you like to overwrite emp?"));
+    EXPECT_THAT(w.prompts.texts(), ElementsAre("Would you like to overwrite emp?"));
     EXPECT_EQ(w.logWith("execute").front(), "#2 execute DROP TABLE \"emp\"");
     EXPECT_THAT(w.sqlAnywhereList.texts(), ElementsAre("EMP", "Emp", "X"));
 }
@@ -336,7 +336,7 @@ TEST(TransferFailure, CancelledOperationResetsWithoutMessage) {
         throw OperationCancelled();
     });
     EXPECT_FALSE(goesOn);
-    EXPECT_THAT(w.prompts.texts, IsEmpty());
+    EXPECT_THAT(w.prompts.texts(), IsEmpty());
     EXPECT_EQ(w.pointer.pointer(), PointerSetting::Default);
     EXPECT_EQ(w.progress.values.back(), 0.0f);
 }

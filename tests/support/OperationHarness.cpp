@@ -1,14 +1,13 @@
-#include "FaultHarness.h"
+#include "OperationHarness.h"
 
 #include "data_access/Oracle.h"
 #include "data_access/Sybase.h"
 
-#include <algorithm>
 #include <regex>
-#include <stdexcept>
 
-namespace tallowmere::faults {
+namespace tallowmere::testing {
 
+// Forwards every call, cancel too, to the real connection it wraps.
 class CountedConnection : public Connection {
 public:
     explicit CountedConnection(CountingConnectionFactory& factory)
@@ -44,31 +43,33 @@ std::unique_ptr<Connection> CountingConnectionFactory::create() {
     return std::make_unique<CountedConnection>(*this);
 }
 
-void HookedProgress::setValue(float percent) {
-    values.push_back(percent);
-    if (onValue)
-        onValue(values.size());
-}
-
-void FaultHarness::run(void (*operation)(const OperationContext&)) {
+void Harness::run(void (*operation)(const OperationContext&)) {
     const OperationContext current = context();
     runGuarded(current, [&] { operation(current); });
 }
 
-void FaultHarness::loadSqlAnywhereList() {
+void Harness::loadSqlAnywhereList() {
     LoadSqlAnywhereTables(sqlAnywhereList, connections, fields, events);
 }
 
-void FaultHarness::loadOracleList() {
+void Harness::loadOracleList() {
     LoadOracleTables(oracleList, connections, fields, events);
 }
 
+void Harness::loadLists() {
+    loadSqlAnywhereList();
+    loadOracleList();
+}
+
 void select(TableList& list, const std::string& name) {
-    try {
-        testing::Harness::select(list, name);
-    } catch (const std::logic_error& missing) {
-        ADD_FAILURE() << missing.what();
+    for (int i = 0; i < list.count(); ++i) {
+        if (list.text(i) == name) {
+            list.setSelected(i, true);
+            list.setCurrentIndex(i);
+            return;
+        }
     }
+    ADD_FAILURE() << "no entry " << name;
 }
 
 void deselectAll(TableList& list) {
@@ -76,8 +77,14 @@ void deselectAll(TableList& list) {
         list.setSelected(i, false);
 }
 
-std::vector<std::string> entries(const TableList& list) {
-    std::vector<std::string> result;
+void selectOnly(TableList& list, const Names& names) {
+    deselectAll(list);
+    for (const std::string& name : names)
+        select(list, name);
+}
+
+Names entries(const TableList& list) {
+    Names result;
     for (int i = 0; i < list.count(); ++i)
         result.push_back(list.text(i));
     return result;
@@ -90,36 +97,4 @@ std::vector<std::string> entries(const TableList& list) {
     return ::testing::AssertionFailure() << "not a database failure: \"" << message << "\"";
 }
 
-namespace {
-
-std::vector<std::string> firstColumn(const std::vector<std::vector<FieldValue>>& rows) {
-    std::vector<std::string> names;
-    for (const auto& row : rows)
-        names.push_back(row.at(0).value_or(""));
-    std::sort(names.begin(), names.end(), tableNameLess);
-    return names;
-}
-
-long countOf(const std::vector<std::vector<FieldValue>>& rows) {
-    return std::stol(rows.at(0).at(0).value_or("-1"));
-}
-
-} // namespace
-
-std::vector<std::string> sqliteTables(const testing::SqliteDatabase& database) {
-    return firstColumn(database.query("SELECT name FROM sqlite_master WHERE type = 'table'"));
-}
-
-std::vector<std::string> oracleTables(const testing::OracleAccount& account) {
-    return firstColumn(account.query("SELECT table_name FROM user_tables"));
-}
-
-long rowCount(const testing::SqliteDatabase& database, const std::string& table) {
-    return countOf(database.query("SELECT COUNT(*) FROM \"" + table + "\""));
-}
-
-long rowCount(const testing::OracleAccount& account, const std::string& table) {
-    return countOf(account.query("SELECT COUNT(*) FROM \"" + table + "\""));
-}
-
-} // namespace tallowmere::faults
+} // namespace tallowmere::testing
