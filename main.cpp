@@ -10,6 +10,7 @@
 #include <QApplication>
 
 #include <cstdio>
+#include <cstdlib>
 
 int main(int argc, char** argv) {
     // The layout is in fixed pixels; let Qt scale all of it on dense screens.
@@ -37,5 +38,8 @@ int main(int argc, char** argv) {
     QObject::connect(&windows, &tallowmere::ProgramWindows::programEndRequested, &application,
                      &QCoreApplication::quit, Qt::QueuedConnection);
     windows.start();
-    return QApplication::exec();
+    const int code = QApplication::exec();
+    if (windows.operationLeftRunning())
+        std::_Exit(code); // its thread still waits for a server that never answered
+    return code;
 }

@@ -5,10 +5,11 @@
 #include "ChildArgs.h"
 #include "EventWaitProbe.h"
 
+#include "RunWay.h"
 #include "data_access/OdbcConnection.h"
 #include "data_access/Oracle.h"
 #include "data_access/Sybase.h"
-#include "ui/WindowEventPump.h"
+#include "ui/WindowSide.h"
 
 #include <QApplication>
 
@@ -74,15 +75,22 @@ int runCatalogueChild(int argc, char** argv) {
     tallowmere::OdbcConnectionFactory odbc;
     RecordingConnectionFactory connections(odbc, log);
     tallowmere::FixedConnectionFields fields(settings);
-    tallowmere::WindowEventPump events;
+    KeptPrompts prompts;
+    const tallowmere::OperationContext context{
+        window.sqlAnywhereList(), window.oracleList(), prompts,     window.pointer(),
+        window.progress(),        windowEvents(),      connections, fields};
     tallowmere::TableListWidget& list = oracle ? window.oracleList() : window.sqlAnywhereList();
     EventWaitProbe probe(log);
     probe.start();
     const Clock::time_point start = Clock::now();
-    if (oracle)
-        tallowmere::LoadOracleTables(list, connections, fields, events);
-    else
-        tallowmere::LoadSqlAnywhereTables(list, connections, fields, events);
+    runTheWay(context, [oracle](const tallowmere::OperationContext& running) {
+        if (oracle)
+            tallowmere::LoadOracleTables(running.oracleList, running.connections, running.fields,
+                                         running.events);
+        else
+            tallowmere::LoadSqlAnywhereTables(running.sqlAnywhereList, running.connections,
+                                              running.fields, running.events);
+    });
     const double tool = secondsSince(start);
     probe.stop();
 

@@ -5,9 +5,9 @@
 #include "EventWaitProbe.h"
 #include "RecordingConnection.h"
 
+#include "RunWay.h"
 #include "data_access/OdbcConnection.h"
 #include "transfer/TableTransfer.h"
-#include "ui/WindowEventPump.h"
 
 #include <QApplication>
 
@@ -44,22 +44,16 @@ int copy(const ToolArgs& args) {
     RecordingConnectionFactory connections(odbc, log);
     tallowmere::FixedConnectionFields fields(args.settings);
     KeptPrompts prompts;
-    tallowmere::WindowEventPump events;
-    const tallowmere::OperationContext context{window.sqlAnywhereList(),
-                                               window.oracleList(),
-                                               prompts,
-                                               window.pointer(),
-                                               window.progress(),
-                                               events,
-                                               connections,
-                                               fields};
+    const tallowmere::OperationContext context{
+        window.sqlAnywhereList(), window.oracleList(), prompts,     window.pointer(),
+        window.progress(),        windowEvents(),      connections, fields};
 
     EventWaitProbe probe(log);
     probe.start();
     const Clock::time_point start = Clock::now();
-    tallowmere::runGuarded(context, [&] {
-        tallowmere::SendTables(context,
-                               args.toOracle ? tallowmere::kToOracle : tallowmere::kToSqlAnywhere);
+    const auto& direction = args.toOracle ? tallowmere::kToOracle : tallowmere::kToSqlAnywhere;
+    runTheWay(context, [&direction](const tallowmere::OperationContext& running) {
+        tallowmere::runGuarded(running, [&] { tallowmere::SendTables(running, direction); });
     });
     const double seconds = secondsSince(start);
     probe.stop();

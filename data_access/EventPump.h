@@ -11,6 +11,9 @@ class EventPump {
 public:
     virtual ~EventPump() = default;
     virtual void yield() = 0;
+    // Whether the user has closed the window: a failure then is the ending
+    // program's, not the operation's.
+    virtual bool stopped() const { return false; }
 
     // Runs work that has no yield inside it, such as reading a whole result,
     // and returns or throws as the work does. The window's pump keeps the

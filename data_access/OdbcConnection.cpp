@@ -74,7 +74,7 @@ struct OdbcConnection::Private {
     std::u16string executeText;  // execute()'s statement for a wide driver
     bool connected = false;
     CursorLocation cursorLocation = CursorLocation::Server;
-    // The statement a result is being read on, for cancel() from another thread.
+    // The statement running now, for cancel() from another thread.
     std::mutex readingLock;
     SQLHSTMT reading = SQL_NULL_HSTMT;
 
@@ -87,21 +87,23 @@ struct OdbcConnection::Private {
         statement.setNarrow(connection.narrow());
         return statement;
     }
+    // While it lives, cancel() from another thread reaches the statement.
+    struct CancelReach {
+        Private& owner;
+        CancelReach(Private& p, SQLHSTMT handle)
+            : owner(p) {
+            const std::lock_guard lock(owner.readingLock);
+            owner.reading = handle;
+        }
+        ~CancelReach() {
+            const std::lock_guard lock(owner.readingLock);
+            owner.reading = SQL_NULL_HSTMT;
+        }
+    };
     // Reads a whole result on a statement that cancel() can reach meanwhile.
     template <typename Start>
     std::unique_ptr<Recordset> readCancellable(const OdbcHandle& statement, Start start) {
-        struct Reading {
-            Private& owner;
-            Reading(Private& p, SQLHSTMT handle)
-                : owner(p) {
-                const std::lock_guard lock(owner.readingLock);
-                owner.reading = handle;
-            }
-            ~Reading() {
-                const std::lock_guard lock(owner.readingLock);
-                owner.reading = SQL_NULL_HSTMT;
-            }
-        } reading(*this, statement.get());
+        const CancelReach reach(*this, statement.get());
         start();
         return readWhole(statement);
     }
@@ -159,6 +161,7 @@ void OdbcConnection::execute(const std::string& statement) {
         d->executeStatement = d->newStatement();
     const SQLHANDLE handle = d->executeStatement.get();
     try {
+        const Private::CancelReach reach(*d, handle);
         execDirect(d->executeStatement, statement, true, &d->executeText);
     } catch (...) {
         SQLFreeStmt(handle, SQL_CLOSE);

@@ -45,6 +45,11 @@ bool runGuarded(const OperationContext& context, const std::function<void()>& op
         context.pointer.setPointer(PointerSetting::Default);
         return false;
     } catch (const std::exception& error) {
+        if (context.events.stopped()) { // a statement cancelled as the window closed
+            context.progress.setValue(0);
+            context.pointer.setPointer(PointerSetting::Default);
+            return false;
+        }
         context.prompts.message(failureMessage(error));
         context.pointer.setPointer(PointerSetting::Default);
         context.progress.setValue(0);

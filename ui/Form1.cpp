@@ -8,8 +8,9 @@
 #include "HoverPointerRule.h"
 #include "Main.h"
 #include "OperationGate.h"
+#include "OperationThread.h"
 #include "Twips.h"
-#include "WindowEventPump.h"
+#include "WindowSide.h"
 #include "data_access/Oracle.h"
 #include "data_access/SettingsStore.h"
 #include "data_access/Sybase.h"
@@ -21,10 +22,10 @@
 
 namespace tallowmere {
 
-Form1::Form1(const FormServices& services, WindowEventPump& events, OperationGate& gate,
+Form1::Form1(const FormServices& services, OperationThread& thread, OperationGate& gate,
              HandOver& handOver)
     : mServices(services)
-    , mEvents(events)
+    , mThread(thread)
     , mGate(gate)
     , mHandOver(handOver)
     , mPointer(*this)
@@ -140,9 +141,9 @@ void Form1::Form_Load() {
     for (ConnectionField* field : {Text1, Text2, Text3, Text4})
         field->load();
     mGate.runExclusive([this] {
-        if (ConnectionCheckPasses(mServices.connections, *this))
+        if (CheckBesideTheWindow(mThread, mServices.connections, *this, ConnectionCheckPasses))
             mHandOver.showMainWindow();
-        else
+        else if (!mThread.cancelled())
             show();
     });
 }
@@ -150,9 +151,11 @@ void Form1::Form_Load() {
 void Form1::testConnection(Side side) {
     mGate.runExclusive([this, side] {
         mPointer.setPointer(PointerSetting::Busy);
-        const bool opened = side == Side::Oracle
-                                ? CanConnectOracle(mServices.connections, *this)
-                                : CanConnectSqlAnywhere(mServices.connections, *this);
+        const bool opened =
+            CheckBesideTheWindow(mThread, mServices.connections, *this,
+                                 side == Side::Oracle ? CanConnectOracle : CanConnectSqlAnywhere);
+        if (mThread.cancelled())
+            return;
         mServices.prompts.message(opened ? texts::kConnectionSuccessful : texts::kCouldNotConnect);
         mPointer.setPointer(PointerSetting::Default);
     });
@@ -161,7 +164,7 @@ void Form1::testConnection(Side side) {
 void Form1::confirmConnections() {
     mGate.runExclusive([this] {
         mPointer.setPointer(PointerSetting::Busy);
-        if (ConnectionCheckPasses(mServices.connections, *this))
+        if (CheckBesideTheWindow(mThread, mServices.connections, *this, ConnectionCheckPasses))
             mHandOver.showMainWindow();
         mPointer.setPointer(PointerSetting::Default);
     });
@@ -169,7 +172,7 @@ void Form1::confirmConnections() {
 
 void Form1::closeEvent(QCloseEvent* event) {
     // An operation still running stops at its next yield.
-    mEvents.cancel();
+    mThread.cancel();
     QWidget::closeEvent(event);
     emit programEndRequested();
 }

@@ -20,13 +20,13 @@ class ConnectionField;
 class GraphicalCheckBox;
 class HandOver;
 class OperationGate;
-class WindowEventPump;
+class OperationThread;
 
 class Form1 : public QWidget, public ConnectionFields {
     Q_OBJECT
 
 public:
-    Form1(const FormServices& services, WindowEventPump& events, OperationGate& gate,
+    Form1(const FormServices& services, OperationThread& thread, OperationGate& gate,
           HandOver& handOver);
     ~Form1() override;
 
@@ -75,7 +75,7 @@ private:
     void confirmConnections();
 
     const FormServices& mServices;
-    WindowEventPump& mEvents;
+    OperationThread& mThread;
     OperationGate& mGate;
     HandOver& mHandOver;
     FormPointer mPointer;

@@ -8,11 +8,12 @@
 #include "ListSelection.h"
 #include "Main.h"
 #include "OperationGate.h"
+#include "OperationThread.h"
 #include "ProgressBarDisplay.h"
 #include "TableListWidget.h"
 #include "Twips.h"
 #include "WhiteProgress.h"
-#include "WindowEventPump.h"
+#include "WindowSide.h"
 #include "data_access/Oracle.h"
 #include "data_access/Sybase.h"
 #include "maintenance/TableDeletion.h"
@@ -35,11 +36,11 @@ TableListWidget* makeList(QWidget* parent) {
 
 } // namespace
 
-Form2::Form2(const FormServices& services, const ConnectionFields& fields, WindowEventPump& events,
+Form2::Form2(const FormServices& services, const ConnectionFields& fields, OperationThread& thread,
              OperationGate& gate, HandOver& handOver)
     : mServices(services)
     , mFields(fields)
-    , mEvents(events)
+    , mThread(thread)
     , mGate(gate)
     , mHandOver(handOver)
     , mPointer(*this) {
@@ -53,7 +54,7 @@ Form2::Form2(const FormServices& services, const ConnectionFields& fields, Windo
     installHoverRules();
     mProgress = std::make_unique<ProgressBarDisplay>(*ProgressBar1);
     mContext = std::make_unique<OperationContext>(
-        OperationContext{*List1, *List2, mServices.prompts, mPointer, *mProgress, mEvents,
+        OperationContext{*List1, *List2, mServices.prompts, mPointer, *mProgress, mThread.events(),
                          mServices.connections, mFields});
     wireButtons();
 }
@@ -160,7 +161,9 @@ void Form2::runOperation(void (*operation)(const OperationContext&)) {
     mGate.runExclusive([this, operation] {
         const TableListWidget::Freeze sqlAnywhere(*List1);
         const TableListWidget::Freeze oracle(*List2);
-        runGuarded(*mContext, [this, operation] { operation(*mContext); });
+        RunBesideTheWindow(mThread, *mContext, [operation](const OperationContext& context) {
+            runGuarded(context, [&] { operation(context); });
+        });
     });
 }
 
@@ -177,9 +180,13 @@ void Form2::fillLists() {
     // from an earlier load that the database may no longer hold.
     List1->clear();
     List2->clear();
-    runGuarded(*mContext, [this] {
-        LoadSqlAnywhereTables(*List1, mServices.connections, mFields, mEvents);
-        LoadOracleTables(*List2, mServices.connections, mFields, mEvents);
+    RunBesideTheWindow(mThread, *mContext, [](const OperationContext& context) {
+        runGuarded(context, [&context] {
+            LoadSqlAnywhereTables(context.sqlAnywhereList, context.connections, context.fields,
+                                  context.events);
+            LoadOracleTables(context.oracleList, context.connections, context.fields,
+                             context.events);
+        });
     });
 }
 
@@ -188,7 +195,7 @@ void Form2::ShowConnectionSetup() {
 }
 
 void Form2::closeEvent(QCloseEvent* event) {
-    mEvents.cancel();
+    mThread.cancel();
     QWidget::closeEvent(event);
     emit programEndRequested();
 }

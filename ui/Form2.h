@@ -22,13 +22,13 @@ class HandOver;
 class OperationGate;
 class ProgressBarDisplay;
 class TableListWidget;
-class WindowEventPump;
+class OperationThread;
 
 class Form2 : public QWidget {
     Q_OBJECT
 
 public:
-    Form2(const FormServices& services, const ConnectionFields& fields, WindowEventPump& events,
+    Form2(const FormServices& services, const ConnectionFields& fields, OperationThread& thread,
           OperationGate& gate, HandOver& handOver);
     ~Form2() override;
 
@@ -77,7 +77,7 @@ private:
 
     const FormServices& mServices;
     const ConnectionFields& mFields;
-    WindowEventPump& mEvents;
+    OperationThread& mThread;
     OperationGate& mGate;
     HandOver& mHandOver;
     FormPointer mPointer;

@@ -9,7 +9,7 @@ namespace tallowmere {
 ProgramWindows::ProgramWindows(FormServices services)
     : mServices(std::move(services)) {
     useProgramStyle(); // before the first window, so both are made in it
-    mSetupWindow = std::make_unique<Form1>(mServices, mEvents, mGate, *this);
+    mSetupWindow = std::make_unique<Form1>(mServices, mThread, mGate, *this);
     connect(mSetupWindow.get(), &Form1::programEndRequested, this,
             &ProgramWindows::programEndRequested);
 }
@@ -22,12 +22,12 @@ void ProgramWindows::start() {
 
 void ProgramWindows::showMainWindow() {
     if (!mMainWindow) {
-        mMainWindow = std::make_unique<Form2>(mServices, *mSetupWindow, mEvents, mGate, *this);
+        mMainWindow = std::make_unique<Form2>(mServices, *mSetupWindow, mThread, mGate, *this);
         connect(mMainWindow.get(), &Form2::programEndRequested, this,
                 &ProgramWindows::programEndRequested);
     }
     mMainWindow->Form_Load();
-    if (mEvents.cancelled())
+    if (mThread.cancelled())
         return; // a window was closed while the lists filled: the program ends
     mMainWindow->show();
     mSetupWindow->hide();

@@ -6,7 +6,7 @@
 #include "FormServices.h"
 #include "HandOver.h"
 #include "OperationGate.h"
-#include "WindowEventPump.h"
+#include "OperationThread.h"
 
 #include <QObject>
 
@@ -30,6 +30,10 @@ public:
     Form1& setupWindow() { return *mSetupWindow; }
     // Null until a connection check has passed.
     Form2* mainWindow() const { return mMainWindow.get(); }
+    // An operation still running after the window was closed and its grace
+    // ran out: the program ends without waiting for it.
+    bool operationLeftRunning() const { return mThread.leftRunning(); }
+    bool operationWorking() const { return mThread.working(); }
 
     void showMainWindow() override;
     void showConnectionSetup() override;
@@ -40,7 +44,7 @@ signals:
 
 private:
     FormServices mServices;
-    WindowEventPump mEvents;
+    OperationThread mThread;
     OperationGate mGate;
     std::unique_ptr<Form1> mSetupWindow;
     std::unique_ptr<Form2> mMainWindow;

@@ -42,6 +42,20 @@ std::string env(const char* name) {
 
 } // namespace
 
+void PrivatePostgres::pause() {
+    const pid_t postmaster = postmasterPid();
+    kill(postmaster, SIGSTOP); // first, so it starts no backend meanwhile
+    for (pid_t backend : childrenOf(postmaster))
+        kill(backend, SIGSTOP);
+}
+
+void PrivatePostgres::resume() {
+    const pid_t postmaster = postmasterPid();
+    for (pid_t backend : childrenOf(postmaster))
+        kill(backend, SIGCONT);
+    kill(postmaster, SIGCONT);
+}
+
 const char* stopName(PrivatePostgres::Stop how) {
     return how == PrivatePostgres::Stop::Immediate ? "Immediate" : "Kill";
 }

@@ -32,6 +32,10 @@ public:
     // takes connections.
     void start();
     void ensureRunning();
+    // Every server process stopped with SIGSTOP, as a server that never
+    // answers; resume() lets them go on.
+    void pause();
+    void resume();
 
     PrivatePostgres(const PrivatePostgres&) = delete;
     PrivatePostgres& operator=(const PrivatePostgres&) = delete;

@@ -14,6 +14,7 @@
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
+#include <QThread>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -297,6 +298,25 @@ TEST(Form2, SelectAllWhileADeleteWaitsForItsConnectionChangesNothingTheDeleteDro
     EXPECT_EQ(form.List1->selectedCount(), 0);
     click(*form.Check10); // free again once the operation has ended
     EXPECT_EQ(form.List1->selectedCount(), 1);
+}
+
+TEST(Form2, AnOperationAsksTheWindowAndWaitsForTheAnswerOnTheWindowsThread) {
+    FakeDatabases databases;
+    Form2& form = databases.start();
+    databases.harness.prompts.inputs.push_back("staff");
+    bool onWindowThread = false;
+    bool operationWaited = false;
+    databases.harness.prompts.whileShown = [&] {
+        onWindowThread = QThread::currentThread() == QCoreApplication::instance()->thread();
+        operationWaited = databases.harness.windows->operationWorking() &&
+                          databases.count("execute ALTER TABLE") == 0;
+    };
+    clickEntry(*form.List1, 1); // orders
+    click(*form.Check6);        // "Rename Table"
+    EXPECT_TRUE(onWindowThread);
+    EXPECT_TRUE(operationWaited);
+    EXPECT_EQ(databases.count("execute ALTER TABLE \"orders\" RENAME \"staff\";"), 1);
+    EXPECT_EQ(entries(*form.List1), (std::vector<std::string>{"emp", "staff"}));
 }
 
 TEST(Form2, ClosingTheWindowDuringACopyStopsItClosesItsConnectionsAndEndsTheProgram) {

@@ -1,0 +1,188 @@
+#include "WindowSide.h"
+
+#include "OperationThread.h"
+#include "data_access/DatabaseError.h"
+
+#include <cmath>
+
+namespace tallowmere {
+
+int ListOnWindow::count() const {
+    return onWindowThread([this] { return mList.count(); });
+}
+std::string ListOnWindow::text(int index) const {
+    return onWindowThread([this, index] { return mList.text(index); });
+}
+bool ListOnWindow::isSelected(int index) const {
+    return onWindowThread([this, index] { return mList.isSelected(index); });
+}
+template <typename Change> void ListOnWindow::post(Change change) {
+    if (QThread::currentThread() == QCoreApplication::instance()->thread()) {
+        change();
+        return;
+    }
+    QMetaObject::invokeMethod(&mReceiver, change, Qt::QueuedConnection);
+    if (++mPosted % kPostedBeforeWait == 0)
+        onWindowThread([] {}); // the list has caught up
+}
+
+void ListOnWindow::setSelected(int index, bool selected) {
+    onWindowThread([this, index, selected] { mList.setSelected(index, selected); });
+}
+int ListOnWindow::selectedCount() const {
+    return onWindowThread([this] { return mList.selectedCount(); });
+}
+int ListOnWindow::currentIndex() const {
+    return onWindowThread([this] { return mList.currentIndex(); });
+}
+void ListOnWindow::setCurrentIndex(int index) {
+    onWindowThread([this, index] { mList.setCurrentIndex(index); });
+}
+void ListOnWindow::addItem(const std::string& text) {
+    post([this, text] { mList.addItem(text); });
+}
+void ListOnWindow::removeItem(int index) {
+    onWindowThread([this, index] { mList.removeItem(index); });
+}
+void ListOnWindow::clear() {
+    onWindowThread([this] { mList.clear(); });
+}
+
+void PromptsOnWindow::message(const std::string& text, const std::string& title) {
+    onWindowThread([&] { mPrompts.message(text, title); });
+}
+bool PromptsOnWindow::askYesNo(const std::string& text, const std::string& title) {
+    return onWindowThread([&] { return mPrompts.askYesNo(text, title); });
+}
+std::string PromptsOnWindow::inputBox(const std::string& prompt, const std::string& defaultAnswer,
+                                      const std::string& title) {
+    return onWindowThread([&] { return mPrompts.inputBox(prompt, defaultAnswer, title); });
+}
+
+PointerSetting PointerOnWindow::pointer() const {
+    return onWindowThread([this] { return mPointer.pointer(); });
+}
+void PointerOnWindow::setPointer(PointerSetting setting) {
+    onWindowThread([this, setting] { mPointer.setPointer(setting); });
+}
+
+void ProgressOnWindow::setValue(float percent) {
+    const long shown = std::lround(percent);
+    if (shown == mShown)
+        return;
+    mShown = shown;
+    mLatest = percent;
+    if (mPosted.exchange(true))
+        return; // the one on its way shows the latest value
+    QMetaObject::invokeMethod(
+        &mReceiver,
+        [this] {
+            mPosted = false;
+            mProgress.setValue(mLatest);
+        },
+        Qt::QueuedConnection);
+}
+
+ConnectionSettings FieldsOnWindow::current() const {
+    return onWindowThread([this] { return mFields.current(); });
+}
+
+// Forwards every call; known to its factory while it exists.
+class CancellableConnection : public Connection {
+public:
+    CancellableConnection(CancellableConnections& owner, std::unique_ptr<Connection> connection)
+        : mOwner(owner)
+        , mConnection(std::move(connection)) {
+        const std::lock_guard lock(mOwner.mLock);
+        mOwner.mOpen.insert(mConnection.get());
+    }
+    ~CancellableConnection() override {
+        const std::lock_guard lock(mOwner.mLock);
+        mOwner.mOpen.erase(mConnection.get());
+    }
+    void setProvider(const std::string& provider) override { mConnection->setProvider(provider); }
+    void setCursorLocation(CursorLocation location) override {
+        mConnection->setCursorLocation(location);
+    }
+    void open(const std::string& connectionString, const std::string& user,
+              const std::string& password, long options) override {
+        mConnection->open(connectionString, user, password, options);
+    }
+    void execute(const std::string& statement) override { mConnection->execute(statement); }
+    std::unique_ptr<Recordset> openRecordset(const std::string& commandText, CursorType cursorType,
+                                             LockType lockType) override {
+        return mConnection->openRecordset(commandText, cursorType, lockType);
+    }
+    std::unique_ptr<Recordset> openSchema(int schema) override {
+        return mConnection->openSchema(schema);
+    }
+    void close() override { mConnection->close(); }
+    bool isOpen() const override { return mConnection->isOpen(); }
+    std::string dbmsName() const override { return mConnection->dbmsName(); }
+    void cancel() override { mConnection->cancel(); }
+
+private:
+    CancellableConnections& mOwner;
+    std::unique_ptr<Connection> mConnection;
+};
+
+std::unique_ptr<Connection> CancellableConnections::create() {
+    return std::make_unique<CancellableConnection>(*this, mConnections.create());
+}
+
+void CancellableConnections::cancelAll() {
+    const std::lock_guard lock(mLock);
+    for (Connection* connection : mOpen)
+        connection->cancel();
+}
+
+WorkerContext::WorkerContext(const OperationContext& window, EventPump& workerEvents)
+    : mSqlAnywhereList(window.sqlAnywhereList)
+    , mOracleList(window.oracleList)
+    , mPrompts(window.prompts)
+    , mPointer(window.pointer)
+    , mProgress(window.progress)
+    , mConnections(window.connections)
+    , mFields(window.fields)
+    , mContext{mSqlAnywhereList, mOracleList,  mPrompts,     mPointer,
+               mProgress,        workerEvents, mConnections, mFields} {}
+
+void RunBesideTheWindow(OperationThread& thread, const OperationContext& window,
+                        const std::function<void(const OperationContext&)>& work) {
+    // Shared with the work, which may outlive this call when the window closes.
+    const auto worker = std::make_shared<WorkerContext>(window, thread.events());
+    try {
+        thread.run(
+            [worker, work] {
+                work(worker->context());
+                onWindowThread([] {}); // every change posted has reached the window
+            },
+            [worker] { worker->connections().cancelAll(); });
+    } catch (const OperationCancelled&) {
+        // the window was closed: the program is ending
+    }
+}
+
+bool CheckBesideTheWindow(OperationThread& thread, ConnectionFactory& connections,
+                          const ConnectionFields& fields,
+                          bool (*check)(ConnectionFactory&, const ConnectionFields&)) {
+    // Shared with the work, which may outlive this call when the window closes.
+    struct Check {
+        Check(ConnectionFactory& factory, const ConnectionFields& values)
+            : connections(factory)
+            , fields(values) {}
+        CancellableConnections connections;
+        FieldsOnWindow fields;
+        std::atomic<bool> passed{false};
+    };
+    const auto state = std::make_shared<Check>(connections, fields);
+    try {
+        thread.run([state, check] { state->passed = check(state->connections, state->fields); },
+                   [state] { state->connections.cancelAll(); });
+    } catch (const OperationCancelled&) {
+        return false;
+    }
+    return state->passed;
+}
+
+} // namespace tallowmere
