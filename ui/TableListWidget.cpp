@@ -2,8 +2,8 @@
 
 #include "FormStyle.h"
 
+#include <QEvent>
 #include <QKeyEvent>
-#include <QMouseEvent>
 
 #include <stdexcept>
 
@@ -88,34 +88,23 @@ TableListWidget::Freeze::~Freeze() {
     mList.mFrozen = false;
 }
 
-// While frozen the events are taken and dropped here; the pointer rule sees
-// the mouse moves before the list does, so it still runs.
-void TableListWidget::mousePressEvent(QMouseEvent* event) {
-    if (mFrozen)
-        event->accept();
-    else
-        QListWidget::mousePressEvent(event);
-}
-
-void TableListWidget::mouseReleaseEvent(QMouseEvent* event) {
-    if (mFrozen)
-        event->accept();
-    else
-        QListWidget::mouseReleaseEvent(event);
-}
-
-void TableListWidget::mouseDoubleClickEvent(QMouseEvent* event) {
-    if (mFrozen)
-        event->accept();
-    else
-        QListWidget::mouseDoubleClickEvent(event);
-}
-
-void TableListWidget::mouseMoveEvent(QMouseEvent* event) {
-    if (mFrozen)
-        event->accept(); // a drag would select
-    else
-        QListWidget::mouseMoveEvent(event);
+// While frozen the list's clicks, drags and keys are taken and dropped here;
+// the pointer rule sees the mouse moves before the list does, so it still runs.
+bool TableListWidget::viewportEvent(QEvent* event) {
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+        if (mFrozen) {
+            event->accept();
+            return true;
+        }
+        break;
+    default:
+        break;
+    }
+    return QListWidget::viewportEvent(event);
 }
 
 void TableListWidget::keyPressEvent(QKeyEvent* event) {
