@@ -43,6 +43,7 @@ struct Pair {
 // The goals of the work beside the event loop.
 constexpr double kWorstWaitMs = 20;
 constexpr double kThroughputTolerance = 0.02;
+constexpr int kCloseWithinMs = 2000;
 
 // Which way the next child runs the program's work (see RunWay.h).
 void setWay(bool yieldWay) {
@@ -87,6 +88,7 @@ private:
     CopyFigures copyOnce(const Pair& pair, bool toolFirst);
     CopyFigures copy(const Pair& pair);
     std::vector<Line> catalogues();
+    void stalledCheck(std::vector<Line>& lines, std::vector<Goal>& goals);
     Pair sqlitePair(const std::string& source) const;
     Pair postgresPair(const std::string& source, const std::string& driverOptions) const;
 
@@ -270,6 +272,24 @@ std::string rounded(double value, const char* format) {
     return text;
 }
 
+// The Oracle side's check against a listener that never answers, then the
+// window closed (see StalledCheck.h).
+void Run::stalledCheck(std::vector<Line>& lines, std::vector<Goal>& goals) {
+    mWorkspace.use(postgresPair(mWorkspace.file("source.db"), "").setup);
+    const auto values = parseReport(runChildOrThrow(child({"stalled-check"})).output);
+    Line line{"connection check, server never answers", 0, number(values, "waited_ms") / 1000};
+    line.worstWaitMs = number(values, "worst_wait_ms");
+    lines.push_back(line);
+    const double closeMs = number(values, "close_ms");
+    goals.push_back({"connection check, server never answers: worst event wait <= 20 ms (" +
+                         rounded(line.worstWaitMs, "%.1f") + " ms)",
+                     line.worstWaitMs <= kWorstWaitMs});
+    goals.push_back({"connection check, server never answers: the close ends it within " +
+                         std::to_string(kCloseWithinMs) + " ms (" + rounded(closeMs, "%.0f") +
+                         " ms)",
+                     number(values, "passed") == 0 && closeMs >= 0 && closeMs <= kCloseWithinMs});
+}
+
 int Run::run() {
     const std::string source = makeSource("source.db", mOptions.rows, sqlitePair(""));
     const CopyFigures sqlite = copy(sqlitePair(source));
@@ -313,6 +333,7 @@ int Run::run() {
                                  line.worstWaitMs <= kWorstWaitMs});
         }
     }
+    stalledCheck(lines, goals);
     printReport("Tallowmere copy benchmark: " + std::to_string(mOptions.rows) +
                     " rows x 8 columns, fastest of " + std::to_string(mOptions.repeats) + " runs",
                 lines, goals);

@@ -4,6 +4,7 @@
 #include "Benchmark.h"
 #include "CatalogueRun.h"
 #include "DatabaseChildren.h"
+#include "StalledCheck.h"
 #include "ToolRun.h"
 
 #include <algorithm>
@@ -20,6 +21,8 @@ int runChildMode(int argc, char** argv) {
         return bench::runToolChild(argc, argv);
     if (mode == "catalogue")
         return bench::runCatalogueChild(argc, argv);
+    if (mode == "stalled-check")
+        return bench::runStalledCheckChild(argc, argv);
     if (mode == "make-source")
         return bench::makeSourceChild(argv);
     if (mode == "make-tables")
