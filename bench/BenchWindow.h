@@ -40,6 +40,7 @@ public:
     tallowmere::ProgressDisplay& progress() { return *mProgress; }
     tallowmere::WindowPointer& pointer() { return *mPointer; }
     int progressValue() const { return mBar->value(); }
+    QProgressBar& bar() { return *mBar; }
 
 private:
     tallowmere::TableListWidget* mSqlAnywhereList;

@@ -2,6 +2,7 @@
 
 #include "ChildProcess.h"
 
+#include <csignal>
 #include <cstdlib>
 #include <sstream>
 #include <stdexcept>
@@ -23,6 +24,28 @@ void exportAll(const std::string& lines) {
         if (word != "export" && equals != std::string::npos)
             setenv(word.substr(0, equals).c_str(), word.substr(equals + 1).c_str(), 1);
     }
+}
+
+ChildResult runPsql(const std::string& sql, const ChildOptions& options,
+                    std::initializer_list<std::string> extra) {
+    setenv("PGPASSWORD", env("TALLOWMERE_PG_PASSWORD").c_str(), 1);
+    setenv("PGOPTIONS", "-c client_min_messages=warning", 1);
+    std::vector<std::string> args{"psql",
+                                  "-h",
+                                  env("TALLOWMERE_PG_HOST"),
+                                  "-p",
+                                  env("TALLOWMERE_PG_PORT"),
+                                  "-U",
+                                  env("TALLOWMERE_PG_ADMIN"),
+                                  "-d",
+                                  env("TALLOWMERE_PG_DATABASE"),
+                                  "-q",
+                                  "-v",
+                                  "ON_ERROR_STOP=1",
+                                  "-c",
+                                  sql};
+    args.insert(args.end(), extra);
+    return runChildOrThrow(args, options);
 }
 
 } // namespace
@@ -54,12 +77,23 @@ std::string PostgresServer::sid() const {
 }
 
 void PostgresServer::adminExec(const std::string& sql) const {
-    setenv("PGPASSWORD", env("TALLOWMERE_PG_PASSWORD").c_str(), 1);
-    setenv("PGOPTIONS", "-c client_min_messages=warning", 1);
-    runChildOrThrow({"psql", "-h", env("TALLOWMERE_PG_HOST"), "-p", env("TALLOWMERE_PG_PORT"), "-U",
-                     env("TALLOWMERE_PG_ADMIN"), "-d", env("TALLOWMERE_PG_DATABASE"), "-q", "-v",
-                     "ON_ERROR_STOP=1", "-c", sql},
-                    {"/dev/null", false});
+    runPsql(sql, {"/dev/null", false}, {});
+}
+
+StoppedBackends::StoppedBackends(const std::string& user) {
+    std::istringstream pids(
+        runPsql("SELECT pid FROM pg_stat_activity WHERE usename = '" + user + "'", {}, {"-At"})
+            .output);
+    for (int pid = 0; pids >> pid;) {
+        if (kill(pid, SIGSTOP) == 0)
+            mPids.push_back(pid);
+    }
+}
+
+void StoppedBackends::resume() {
+    for (int pid : mPids)
+        kill(pid, SIGCONT);
+    mPids.clear();
 }
 
 PostgresAccount::PostgresAccount(const PostgresServer& server)

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace bench {
 
@@ -37,6 +38,18 @@ private:
     const PostgresServer& mServer;
     std::string mUser;
     std::string mPassword;
+};
+
+// The processes of the server the environment names that serve one login,
+// stopped with SIGSTOP as a server that never answers; resume() lets them go on.
+class StoppedBackends {
+public:
+    explicit StoppedBackends(const std::string& user);
+    bool any() const { return !mPids.empty(); }
+    void resume();
+
+private:
+    std::vector<int> mPids;
 };
 
 } // namespace bench

@@ -93,7 +93,7 @@ int runStalledCheckChild(int argc, char** argv) {
         tallowmere::CheckBesideTheWindow(thread, odbc, fields, tallowmere::CanConnectOracle);
     probe.stop();
 
-    report("passed", passed ? 1 : 0);
+    report("failed", passed ? 0 : 1);
     report("waited_ms", millisecondsSince(start));
     report("close_ms", closed == Clock::time_point{} ? -1 : millisecondsSince(closed));
     report("left_running", thread.leftRunning() ? 1 : 0);

@@ -3,19 +3,31 @@
 #include "BenchWindow.h"
 #include "ChildArgs.h"
 #include "EventWaitProbe.h"
+#include "Postgres.h"
 #include "RecordingConnection.h"
-
 #include "RunWay.h"
+
 #include "data_access/OdbcConnection.h"
 #include "transfer/TableTransfer.h"
+#include "ui/OperationThread.h"
+#include "ui/WindowSide.h"
 
 #include <QApplication>
+#include <QProgressBar>
+#include <QTimer>
 
+#include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <iostream>
+#include <optional>
+#include <thread>
 
 namespace bench {
 namespace {
+
+// How long the server stays stopped before the window is closed.
+constexpr int kStallBeforeCloseMs = 1000;
 
 struct ToolArgs {
     bool toOracle;
@@ -25,67 +37,148 @@ struct ToolArgs {
     tallowmere::ConnectionSettings settings;
 };
 
-double secondsSince(Clock::time_point start) {
-    return std::chrono::duration<double>(Clock::now() - start).count();
+ToolArgs toolArgs(char** argv) {
+    return {std::string(argv[3]) == "to-oracle", argv[4], argv[5], argv[6], settingsFrom(argv + 7)};
 }
 
-int copy(const ToolArgs& args) {
+double millisecondsSince(Clock::time_point start) {
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+// What a copy touches in the program, the source table selected as the user
+// selects it, and the operation the main window's button starts.
+struct CopyInWindow {
+    explicit CopyInWindow(const ToolArgs& toolArgs)
+        : args(toolArgs)
+        , log(args.insertsPath)
+        , connections(odbc, log)
+        , fields(args.settings)
+        , context{window.sqlAnywhereList(), window.oracleList(), prompts,     window.pointer(),
+                  window.progress(),        windowEvents(),      connections, fields} {
+        window.show();
+        QCoreApplication::processEvents();
+        tallowmere::TableListWidget& source =
+            args.toOracle ? window.sqlAnywhereList() : window.oracleList();
+        source.addItem(args.table);
+        source.setSelected(0, true);
+        source.setCurrentIndex(0);
+    }
+
+    void send(const tallowmere::OperationContext& running) const {
+        const auto& direction = args.toOracle ? tallowmere::kToOracle : tallowmere::kToSqlAnywhere;
+        tallowmere::runGuarded(running, [&] { tallowmere::SendTables(running, direction); });
+    }
+
+    // Whether the window shows what the program shows after a whole copy.
+    bool finishedAsTheProgramFinishes() {
+        const tallowmere::TableList& target =
+            args.toOracle ? window.oracleList() : window.sqlAnywhereList();
+        return prompts.messages().empty() && target.count() == 1 && window.progressValue() == 0;
+    }
+
+    const ToolArgs args;
     BenchWindow window;
-    window.show();
-    QCoreApplication::processEvents();
-    tallowmere::TableListWidget& source =
-        args.toOracle ? window.sqlAnywhereList() : window.oracleList();
-    source.addItem(args.table);
-    source.setSelected(0, true);
-    source.setCurrentIndex(0);
-
-    StatementLog log(args.insertsPath);
-    tallowmere::OdbcConnectionFactory odbc;
-    RecordingConnectionFactory connections(odbc, log);
-    tallowmere::FixedConnectionFields fields(args.settings);
+    StatementLog log;
     KeptPrompts prompts;
-    const tallowmere::OperationContext context{
-        window.sqlAnywhereList(), window.oracleList(), prompts,     window.pointer(),
-        window.progress(),        windowEvents(),      connections, fields};
+    tallowmere::OdbcConnectionFactory odbc;
+    RecordingConnectionFactory connections;
+    tallowmere::FixedConnectionFields fields;
+    const tallowmere::OperationContext context;
+};
 
-    EventWaitProbe probe(log);
+int copy(const ToolArgs& args) {
+    CopyInWindow copy(args);
+    EventWaitProbe probe(copy.log);
     probe.start();
     const Clock::time_point start = Clock::now();
-    const auto& direction = args.toOracle ? tallowmere::kToOracle : tallowmere::kToSqlAnywhere;
-    runTheWay(context, [&direction](const tallowmere::OperationContext& running) {
-        tallowmere::runGuarded(running, [&] { tallowmere::SendTables(running, direction); });
-    });
-    const double seconds = secondsSince(start);
+    runTheWay(copy.context,
+              [&copy](const tallowmere::OperationContext& running) { copy.send(running); });
+    const double seconds = millisecondsSince(start) / 1000;
     probe.stop();
 
     double fetchSeconds = 0;
-    for (const Interval& fetch : log.fetches())
+    for (const Interval& fetch : copy.log.fetches())
         fetchSeconds += std::chrono::duration<double>(fetch.end - fetch.start).count();
     report("seconds", seconds);
-    report("inserts", static_cast<double>(log.inserts()));
+    report("inserts", static_cast<double>(copy.log.inserts()));
     report("fetch_seconds", fetchSeconds);
     report("worst_wait_ms", probe.worstWaitMs());
     report("worst_wait_elsewhere_ms", probe.worstWaitElsewhereMs());
-    std::ofstream(args.createPath) << log.createStatement() << '\n';
+    std::ofstream(args.createPath) << copy.log.createStatement() << '\n';
 
-    const tallowmere::TableList& target =
-        args.toOracle ? window.oracleList() : window.sqlAnywhereList();
-    if (!prompts.messages().empty() || target.count() != 1 || window.progressValue() != 0) {
-        std::cerr << "The copy did not finish as the program finishes it:\n" << prompts.messages();
+    if (!copy.finishedAsTheProgramFinishes()) {
+        std::cerr << "The copy did not finish as the program finishes it:\n"
+                  << copy.prompts.messages();
         return 1;
     }
     return 0;
 }
 
+// The copy towards PostgreSQL, its server process stopped once the bar first
+// moves, then the window closed as the main window closes it.
+int stalledCopy(const ToolArgs& args) {
+    CopyInWindow copy(args);
+    tallowmere::OperationThread thread;
+    std::optional<StoppedBackends> stopped;
+    std::thread stopping; // finding the server's processes takes a while: not on the window
+    Clock::time_point closed{};
+    const auto closeLater = [&] {
+        QTimer::singleShot(kStallBeforeCloseMs, [&] {
+            closed = Clock::now();
+            thread.cancel(); // what closing the main window does
+        });
+    };
+    QObject::connect(&copy.window.bar(), &QProgressBar::valueChanged, [&](int value) {
+        if (value == 0 || stopping.joinable())
+            return;
+        stopping = std::thread([&] {
+            stopped.emplace(args.settings.oracleUser);
+            QMetaObject::invokeMethod(QCoreApplication::instance(), closeLater,
+                                      Qt::QueuedConnection);
+        });
+    });
+
+    EventWaitProbe probe(copy.log);
+    probe.start();
+    const Clock::time_point start = Clock::now();
+    tallowmere::RunBesideTheWindow(
+        thread, copy.context,
+        [&copy](const tallowmere::OperationContext& running) { copy.send(running); });
+    probe.stop();
+    if (stopping.joinable())
+        stopping.join();
+
+    report("waited_ms", millisecondsSince(start));
+    report("stopped", stopped && stopped->any() ? 1 : 0);
+    report("close_ms", closed == Clock::time_point{} ? -1 : millisecondsSince(closed));
+    report("left_running", thread.leftRunning() ? 1 : 0);
+    report("worst_wait_ms", probe.worstWaitMs());
+    std::fflush(stdout);
+    if (stopped)
+        stopped->resume(); // the server goes on and ends the abandoned session
+    // As the program ends: a copy still waiting for the server is not waited for.
+    std::_Exit(0);
+}
+
+void useOffscreenUnlessTold() {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
 } // namespace
 
 int runToolChild(int argc, char** argv) {
-    ToolArgs args{std::string(argv[3]) == "to-oracle", argv[4], argv[5], argv[6],
-                  settingsFrom(argv + 7)};
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    const ToolArgs args = toolArgs(argv);
+    useOffscreenUnlessTold();
     QApplication application(argc, argv);
     return copy(args);
+}
+
+int runStalledCopyChild(int argc, char** argv) {
+    const ToolArgs args = toolArgs(argv);
+    useOffscreenUnlessTold();
+    QApplication application(argc, argv);
+    return stalledCopy(args);
 }
 
 } // namespace bench

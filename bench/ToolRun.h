@@ -8,4 +8,9 @@ namespace bench {
 // INSERT texts, file for the table definition, then the four settings.
 int runToolChild(int argc, char** argv);
 
+// The same copy towards PostgreSQL, its server process stopped with SIGSTOP
+// once the bar first moves, the window closed a second later: the worst event
+// wait meanwhile, and how soon the close ends the copy.
+int runStalledCopyChild(int argc, char** argv);
+
 } // namespace bench

@@ -21,6 +21,8 @@ int runChildMode(int argc, char** argv) {
         return bench::runToolChild(argc, argv);
     if (mode == "catalogue")
         return bench::runCatalogueChild(argc, argv);
+    if (mode == "stalled-copy")
+        return bench::runStalledCopyChild(argc, argv);
     if (mode == "stalled-check")
         return bench::runStalledCheckChild(argc, argv);
     if (mode == "make-source")
