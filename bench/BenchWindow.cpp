@@ -2,6 +2,7 @@
 
 #include "ui/WhiteProgress.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
@@ -24,6 +25,13 @@ BenchWindow::BenchWindow()
     mProgress = std::make_unique<tallowmere::ProgressBarDisplay>(*mBar);
     mPointer = std::make_unique<tallowmere::FormPointer>(*this);
     resize(640, 420);
+    show();
+    QCoreApplication::processEvents();
+}
+
+void useOffscreenUnlessTold() {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
 }
 
 } // namespace bench

@@ -31,6 +31,7 @@ private:
     std::string mMessages;
 };
 
+// Shown on construction, as the program shows its main window.
 class BenchWindow : public QWidget {
 public:
     BenchWindow();
@@ -49,5 +50,8 @@ private:
     std::unique_ptr<tallowmere::ProgressBarDisplay> mProgress;
     std::unique_ptr<tallowmere::FormPointer> mPointer;
 };
+
+// The benchmark's windows draw offscreen unless the environment names a platform.
+void useOffscreenUnlessTold();
 
 } // namespace bench

@@ -173,6 +173,7 @@ Line Run::tool(const Pair& pair, long rows, const std::string& label, bool yield
     Line line{label, static_cast<double>(rows), number(values, "seconds")};
     line.worstWaitMs = number(values, "worst_wait_ms");
     line.worstWaitElsewhereMs = number(values, "worst_wait_elsewhere_ms");
+    line.machineWaitMs = number(values, "machine_wait_ms");
     line.fetchSeconds = number(values, "fetch_seconds");
     line.peakMegabytes = result.peakMegabytes;
     check(pair, rows);
@@ -184,6 +185,7 @@ Line fastest(const Line& first, const Line& second) {
     Line best = first.seconds <= second.seconds ? first : second;
     best.worstWaitMs = std::max(first.worstWaitMs, second.worstWaitMs);
     best.worstWaitElsewhereMs = std::max(first.worstWaitElsewhereMs, second.worstWaitElsewhereMs);
+    best.machineWaitMs = std::max(first.machineWaitMs, second.machineWaitMs);
     best.peakMegabytes = std::max(first.peakMegabytes, second.peakMegabytes);
     return best;
 }
@@ -324,7 +326,9 @@ int Run::run() {
                                               postgres.tool.seconds < postgres.peer.seconds},
     };
     const double worst = std::max(sqlite.tool.worstWaitMs, postgres.tool.worstWaitMs);
-    goals.push_back({"worst event wait <= 20 ms, whole copy (" + rounded(worst, "%.1f") + " ms)",
+    const double machine = std::max(sqlite.tool.machineWaitMs, postgres.tool.machineWaitMs);
+    goals.push_back({"worst event wait <= 20 ms, whole copy (" + rounded(worst, "%.1f") +
+                         " ms; the machine alone " + rounded(machine, "%.1f") + " ms)",
                      worst <= kWorstWaitMs});
     for (const CopyFigures* figures : {&sqlite, &postgres}) {
         const double change = figures->tool.seconds / figures->before.seconds - 1;

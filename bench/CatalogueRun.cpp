@@ -60,12 +60,9 @@ double driverSeconds(bool oracle, const tallowmere::ConnectionSettings& settings
 int runCatalogueChild(int argc, char** argv) {
     const bool oracle = std::string(argv[3]) == "oracle";
     const tallowmere::ConnectionSettings settings = settingsFrom(argv + 4);
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    useOffscreenUnlessTold();
     QApplication application(argc, argv);
     BenchWindow window;
-    window.show();
-    QCoreApplication::processEvents();
 
     driverSeconds(oracle, settings); // the files into the cache, as for the tool after it
     const double driver =

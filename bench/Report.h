@@ -13,6 +13,7 @@ struct Line {
     double limitSeconds = 0; // what the line is compared with; 0 for none
     double worstWaitMs = -1; // -1: not measured
     double worstWaitElsewhereMs = -1;
+    double machineWaitMs = -1; // the same timer's worst in a process sharing nothing
     double fetchSeconds = -1;
     double peakMegabytes = -1;
 };

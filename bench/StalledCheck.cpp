@@ -66,12 +66,9 @@ double millisecondsSince(Clock::time_point start) {
 } // namespace
 
 int runStalledCheckChild(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    useOffscreenUnlessTold();
     QApplication application(argc, argv);
     BenchWindow window;
-    window.show();
-    QCoreApplication::processEvents();
 
     const SilentListener listener;
     const tallowmere::FixedConnectionFields fields(

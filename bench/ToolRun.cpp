@@ -3,6 +3,7 @@
 #include "BenchWindow.h"
 #include "ChildArgs.h"
 #include "EventWaitProbe.h"
+#include "MachineProbe.h"
 #include "Postgres.h"
 #include "RecordingConnection.h"
 #include "RunWay.h"
@@ -55,8 +56,6 @@ struct CopyInWindow {
         , fields(args.settings)
         , context{window.sqlAnywhereList(), window.oracleList(), prompts,     window.pointer(),
                   window.progress(),        windowEvents(),      connections, fields} {
-        window.show();
-        QCoreApplication::processEvents();
         tallowmere::TableListWidget& source =
             args.toOracle ? window.sqlAnywhereList() : window.oracleList();
         source.addItem(args.table);
@@ -89,12 +88,15 @@ struct CopyInWindow {
 int copy(const ToolArgs& args) {
     CopyInWindow copy(args);
     EventWaitProbe probe(copy.log);
+    MachineProbe machine;
+    machine.start();
     probe.start();
     const Clock::time_point start = Clock::now();
     runTheWay(copy.context,
               [&copy](const tallowmere::OperationContext& running) { copy.send(running); });
     const double seconds = millisecondsSince(start) / 1000;
     probe.stop();
+    report("machine_wait_ms", machine.stop());
 
     double fetchSeconds = 0;
     for (const Interval& fetch : copy.log.fetches())
@@ -158,11 +160,6 @@ int stalledCopy(const ToolArgs& args) {
         stopped->resume(); // the server goes on and ends the abandoned session
     // As the program ends: a copy still waiting for the server is not waited for.
     std::_Exit(0);
-}
-
-void useOffscreenUnlessTold() {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
 }
 
 } // namespace
