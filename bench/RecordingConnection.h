@@ -19,6 +19,10 @@ namespace bench {
 
 using Clock = std::chrono::steady_clock;
 
+inline double millisecondsSince(Clock::time_point start) {
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
 struct Interval {
     Clock::time_point start;
     Clock::time_point end;

@@ -2,7 +2,7 @@
 
 #include "BenchWindow.h"
 #include "ChildArgs.h"
-#include "EventWaitProbe.h"
+#include "WindowClose.h"
 #include "Workspace.h"
 
 #include "data_access/OdbcConnection.h"
@@ -11,15 +11,12 @@
 #include "ui/WindowSide.h"
 
 #include <QApplication>
-#include <QTimer>
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
-#include <cstdio>
-#include <cstdlib>
 #include <stdexcept>
 #include <thread>
 
@@ -59,10 +56,6 @@ private:
     int mPort = 0;
 };
 
-double millisecondsSince(Clock::time_point start) {
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
 } // namespace
 
 int runStalledCheckChild(int argc, char** argv) {
@@ -76,11 +69,8 @@ int runStalledCheckChild(int argc, char** argv) {
          kDataSource});
     tallowmere::OdbcConnectionFactory odbc;
     tallowmere::OperationThread thread;
-    Clock::time_point closed{};
-    QTimer::singleShot(kWaitBeforeCloseMs, [&] {
-        closed = Clock::now();
-        thread.cancel(); // what closing the setup window does
-    });
+    WindowClose close(thread);
+    close.after(kWaitBeforeCloseMs);
 
     const StatementLog log("/dev/null");
     EventWaitProbe probe(log);
@@ -91,13 +81,7 @@ int runStalledCheckChild(int argc, char** argv) {
     probe.stop();
 
     report("failed", passed ? 0 : 1);
-    report("waited_ms", millisecondsSince(start));
-    report("close_ms", closed == Clock::time_point{} ? -1 : millisecondsSince(closed));
-    report("left_running", thread.leftRunning() ? 1 : 0);
-    report("worst_wait_ms", probe.worstWaitMs());
-    std::fflush(stdout);
-    // As the program ends: a check still waiting for the server is not waited for.
-    std::_Exit(0);
+    close.reportAndExit(start, probe);
 }
 
 } // namespace bench

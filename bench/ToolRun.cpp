@@ -7,6 +7,7 @@
 #include "Postgres.h"
 #include "RecordingConnection.h"
 #include "RunWay.h"
+#include "WindowClose.h"
 
 #include "data_access/OdbcConnection.h"
 #include "transfer/TableTransfer.h"
@@ -15,10 +16,7 @@
 
 #include <QApplication>
 #include <QProgressBar>
-#include <QTimer>
 
-#include <cstdio>
-#include <cstdlib>
 #include <fstream>
 #include <iostream>
 #include <optional>
@@ -40,10 +38,6 @@ struct ToolArgs {
 
 ToolArgs toolArgs(char** argv) {
     return {std::string(argv[3]) == "to-oracle", argv[4], argv[5], argv[6], settingsFrom(argv + 7)};
-}
-
-double millisecondsSince(Clock::time_point start) {
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
 }
 
 // What a copy touches in the program, the source table selected as the user
@@ -123,20 +117,15 @@ int stalledCopy(const ToolArgs& args) {
     tallowmere::OperationThread thread;
     std::optional<StoppedBackends> stopped;
     std::thread stopping; // finding the server's processes takes a while: not on the window
-    Clock::time_point closed{};
-    const auto closeLater = [&] {
-        QTimer::singleShot(kStallBeforeCloseMs, [&] {
-            closed = Clock::now();
-            thread.cancel(); // what closing the main window does
-        });
-    };
+    WindowClose close(thread);
     QObject::connect(&copy.window.bar(), &QProgressBar::valueChanged, [&](int value) {
         if (value == 0 || stopping.joinable())
             return;
         stopping = std::thread([&] {
             stopped.emplace(args.settings.oracleUser);
-            QMetaObject::invokeMethod(QCoreApplication::instance(), closeLater,
-                                      Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                QCoreApplication::instance(), [&] { close.after(kStallBeforeCloseMs); },
+                Qt::QueuedConnection);
         });
     });
 
@@ -150,16 +139,10 @@ int stalledCopy(const ToolArgs& args) {
     if (stopping.joinable())
         stopping.join();
 
-    report("waited_ms", millisecondsSince(start));
     report("stopped", stopped && stopped->any() ? 1 : 0);
-    report("close_ms", closed == Clock::time_point{} ? -1 : millisecondsSince(closed));
-    report("left_running", thread.leftRunning() ? 1 : 0);
-    report("worst_wait_ms", probe.worstWaitMs());
-    std::fflush(stdout);
     if (stopped)
         stopped->resume(); // the server goes on and ends the abandoned session
-    // As the program ends: a copy still waiting for the server is not waited for.
-    std::_Exit(0);
+    close.reportAndExit(start, probe);
 }
 
 } // namespace
