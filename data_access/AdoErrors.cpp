@@ -13,6 +13,8 @@ const char* description(AdoError error) {
         return "Operation is not allowed when the object is closed.";
     case AdoError::ObjectOpen:
         return "Operation is not allowed when the object is open.";
+    case AdoError::OperationCancelled:
+        return "Operation has been cancelled by the user.";
     case AdoError::ProviderNotFound:
         break;
     }
@@ -22,7 +24,9 @@ const char* description(AdoError error) {
 } // namespace
 
 DatabaseError adoError(AdoError error) {
-    return DatabaseError(static_cast<long>(error), "", description(error));
+    // ODBC's own state for a cancelled call, so a caller can tell it apart.
+    const char* state = error == AdoError::OperationCancelled ? "HY008" : "";
+    return DatabaseError(static_cast<long>(error), state, description(error));
 }
 
 } // namespace tallowmere

@@ -20,4 +20,16 @@ std::string_view OracleDatabaseKeyword(std::string_view driverLibrary);
 // True when a data source's SQL_DBMS_NAME says it is an Oracle database.
 bool NamesOracle(std::string_view dbmsName);
 
+// Whether the driver (by the SQL_DRIVER_NAME it reports) is known to take
+// SQLCancel from another thread on a statement that is executing, without
+// harm to the call running there. Only such a driver is ever asked to cancel;
+// with any other, an operation stops between calls.
+// - PostgreSQL's (psqlodbc): shown by the stalled-server tests, where a cancel
+//   ends a statement that waits on a stopped server.
+// - SQLite's (sqlite3odbc): shown unsafe; its SQLCancel frees the result of
+//   the statement it cancels while another thread may still read it.
+// - Oracle's own (libsqora) and SQL Anywhere's (libdbodbc): their manuals say
+//   nothing of SQLCancel from another thread, so they are not asked.
+bool DriverCancelsFromAnotherThread(std::string_view driverName);
+
 } // namespace tallowmere

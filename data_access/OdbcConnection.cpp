@@ -2,11 +2,13 @@
 
 #include "AdoErrors.h"
 #include "AdoType.h"
+#include "DriverRules.h"
 #include "OdbcHandle.h"
 #include "OdbcText.h"
 #include "Snapshot.h"
 #include "Utf16.h"
 
+#include <atomic>
 #include <mutex>
 #include <sqlucode.h>
 
@@ -43,9 +45,19 @@ std::vector<FieldInfo> describeColumns(const OdbcHandle& statement) {
     return fields;
 }
 
+// A short text the driver reports about itself or its database.
+std::string infoText(const OdbcHandle& connection, SQLUSMALLINT item) {
+    SQLCHAR text[kInfoTextRoom] = {};
+    SQLSMALLINT length = 0;
+    check(SQLGetInfo(connection.get(), item, text, SQLSMALLINT(sizeof text), &length), connection);
+    return reinterpret_cast<const char*>(text);
+}
+
 // Reads the whole result to the client: the row count is known before the
-// caller sees the first row.
-std::unique_ptr<Recordset> readWhole(const OdbcHandle& statement) {
+// caller sees the first row. A cancel stops it at the next row, as a failure:
+// a result cut short never passes for the whole table.
+std::unique_ptr<Recordset> readWhole(const OdbcHandle& statement,
+                                     const std::atomic<bool>& cancelled) {
     auto snapshot = std::make_unique<Snapshot>(describeColumns(statement));
     std::vector<bool> binary;
     for (const FieldInfo& field : snapshot->fields())
@@ -53,7 +65,11 @@ std::unique_ptr<Recordset> readWhole(const OdbcHandle& statement) {
     const auto columns = static_cast<SQLUSMALLINT>(binary.size());
     std::u16string wideBuffer;
     std::string text;
-    while (check(SQLFetch(statement.get()), statement, true) != SQL_NO_DATA) {
+    for (;;) {
+        if (cancelled)
+            throw adoError(AdoError::OperationCancelled);
+        if (check(SQLFetch(statement.get()), statement, true) == SQL_NO_DATA)
+            break;
         for (SQLUSMALLINT column = 1; column <= columns; ++column) {
             if (binary[column - 1])
                 readBinaryValue(statement, column, text, *snapshot);
@@ -62,6 +78,8 @@ std::unique_ptr<Recordset> readWhole(const OdbcHandle& statement) {
         }
         snapshot->endRow();
     }
+    if (cancelled) // the end of the data may be the cancel's doing
+        throw adoError(AdoError::OperationCancelled);
     return std::make_unique<SnapshotRecordset>(std::move(snapshot));
 }
 
@@ -74,38 +92,55 @@ struct OdbcConnection::Private {
     std::u16string executeText;  // execute()'s statement for a wide driver
     bool connected = false;
     CursorLocation cursorLocation = CursorLocation::Server;
-    // The statement running now, for cancel() from another thread.
-    std::mutex readingLock;
-    SQLHSTMT reading = SQL_NULL_HSTMT;
+    // Set by cancel() from another thread, and never cleared: every call
+    // after it fails at once.
+    std::atomic<bool> cancelled{false};
+    // Whether cancel() may call SQLCancel on a statement that is executing.
+    bool driverCancels = false;
+    // The statement executing now, for cancel(); only while it waits on the
+    // server, never while its result is read.
+    std::mutex executingLock;
+    SQLHSTMT executing = SQL_NULL_HSTMT;
 
     void requireOpen() const {
         if (!connected)
             throw adoError(AdoError::ObjectClosed);
+        throwIfCancelled();
+    }
+    void throwIfCancelled() const {
+        if (cancelled)
+            throw adoError(AdoError::OperationCancelled);
     }
     OdbcHandle newStatement() const {
         OdbcHandle statement(SQL_HANDLE_STMT, connection.get());
         statement.setNarrow(connection.narrow());
         return statement;
     }
-    // While it lives, cancel() from another thread reaches the statement.
-    struct CancelReach {
-        Private& owner;
-        CancelReach(Private& p, SQLHSTMT handle)
-            : owner(p) {
-            const std::lock_guard lock(owner.readingLock);
-            owner.reading = handle;
+    void setExecuting(SQLHSTMT handle) {
+        const std::lock_guard lock(executingLock);
+        executing = handle;
+    }
+    // Runs the call that executes a statement where cancel() can reach it.
+    // Once the call returns, cancel() no longer touches the statement; a call
+    // that ended well stands, since what it did is done.
+    template <typename Call> void executeCancellable(SQLHSTMT handle, Call call) {
+        throwIfCancelled();
+        if (driverCancels)
+            setExecuting(handle);
+        try {
+            call();
+        } catch (...) {
+            setExecuting(SQL_NULL_HSTMT);
+            throw;
         }
-        ~CancelReach() {
-            const std::lock_guard lock(owner.readingLock);
-            owner.reading = SQL_NULL_HSTMT;
-        }
-    };
-    // Reads a whole result on a statement that cancel() can reach meanwhile.
+        setExecuting(SQL_NULL_HSTMT);
+    }
+    // Reads a whole result on a statement that cancel() can reach while it
+    // executes; a cancel meanwhile fails the read at its first row.
     template <typename Start>
     std::unique_ptr<Recordset> readCancellable(const OdbcHandle& statement, Start start) {
-        const CancelReach reach(*this, statement.get());
-        start();
-        return readWhole(statement);
+        executeCancellable(statement.get(), start);
+        return readWhole(statement, cancelled);
     }
 };
 
@@ -141,6 +176,7 @@ void OdbcConnection::open(const std::string& connectionString, const std::string
                           const std::string&, long) {
     if (d->connected)
         throw adoError(AdoError::ObjectOpen);
+    d->throwIfCancelled();
     d->environment = OdbcHandle(SQL_HANDLE_ENV, SQL_NULL_HANDLE);
     check(SQLSetEnvAttr(d->environment.get(), SQL_ATTR_ODBC_VERSION,
                         reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC3), 0),
@@ -153,6 +189,7 @@ void OdbcConnection::open(const std::string& connectionString, const std::string
           d->connection);
     d->connected = true;
     d->connection.setNarrow(!driverTakesWideText(d->connection));
+    d->driverCancels = DriverCancelsFromAnotherThread(infoText(d->connection, SQL_DRIVER_NAME));
 }
 
 void OdbcConnection::execute(const std::string& statement) {
@@ -161,8 +198,8 @@ void OdbcConnection::execute(const std::string& statement) {
         d->executeStatement = d->newStatement();
     const SQLHANDLE handle = d->executeStatement.get();
     try {
-        const Private::CancelReach reach(*d, handle);
-        execDirect(d->executeStatement, statement, true, &d->executeText);
+        d->executeCancellable(
+            handle, [&] { execDirect(d->executeStatement, statement, true, &d->executeText); });
     } catch (...) {
         SQLFreeStmt(handle, SQL_CLOSE);
         throw;
@@ -203,17 +240,15 @@ bool OdbcConnection::isOpen() const {
 
 std::string OdbcConnection::dbmsName() const {
     d->requireOpen();
-    SQLCHAR name[kInfoTextRoom] = {};
-    SQLSMALLINT length = 0;
-    check(SQLGetInfo(d->connection.get(), SQL_DBMS_NAME, name, SQLSMALLINT(sizeof name), &length),
-          SQL_HANDLE_DBC, d->connection.get());
-    return reinterpret_cast<const char*>(name);
+    return infoText(d->connection, SQL_DBMS_NAME);
 }
 
 void OdbcConnection::cancel() {
-    const std::lock_guard lock(d->readingLock);
-    if (d->reading != SQL_NULL_HSTMT)
-        SQLCancel(d->reading);
+    d->cancelled = true; // before the lock: the executing call looks after it
+    const std::lock_guard lock(d->executingLock);
+    // Its result, if any, no longer matters: the cancelled call fails anyway.
+    if (d->executing != SQL_NULL_HSTMT)
+        (void)SQLCancel(d->executing);
 }
 
 } // namespace tallowmere

@@ -19,30 +19,20 @@ struct OperationThread::Shared : EventPump {
     std::atomic<bool> leftRunning{false};
     std::atomic<int> working{0};
     std::mutex stopLock;
-    std::function<void()> stop;    // the wait running now, if any
-    std::function<void()> stopper; // the work's open connections
+    // Stops the work's open connections; it owns what it reaches, so a cancel
+    // that outlives the work never touches the work's own memory.
+    std::function<void()> stopper;
 
     void yield() override {
         if (cancelled)
             throw OperationCancelled();
     }
     bool stopped() const override { return cancelled; }
-    // The work is already beside the event loop: the wait runs here, and a
-    // cancel() meanwhile calls its stop.
-    void runWhileWaiting(const std::function<void()>& work,
-                         const std::function<void()>& stopWork) override {
+    // The work is already beside the event loop: the wait runs here. The
+    // stopper reaches it; the caller's own stop may refer to a frame that
+    // is gone by the time a cancel calls it, so it is not kept.
+    void runWhileWaiting(const std::function<void()>& work, const std::function<void()>&) override {
         yield();
-        {
-            const std::lock_guard lock(stopLock);
-            stop = stopWork;
-        }
-        struct Clear {
-            Shared& shared;
-            ~Clear() {
-                const std::lock_guard lock(shared.stopLock);
-                shared.stop = nullptr;
-            }
-        } clear{*this};
         work();
     }
 };
@@ -110,20 +100,14 @@ void OperationThread::run(const std::function<void()>& work, std::function<void(
 void OperationThread::cancel() {
     if (mShared->cancelled.exchange(true))
         return;
-    std::function<void()> stop;
     std::function<void()> stopper;
     {
         const std::lock_guard lock(mShared->stopLock);
-        stop = mShared->stop;
         stopper = mShared->stopper;
     }
     // A driver's cancel may itself wait for a server that never answers.
-    std::thread([stop, stopper] {
-        if (stop)
-            stop();
-        if (stopper)
-            stopper();
-    }).detach();
+    if (stopper)
+        std::thread(stopper).detach();
 }
 
 bool OperationThread::cancelled() const {

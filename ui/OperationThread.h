@@ -31,15 +31,17 @@ public:
     // returns when it has ended, and passes its failure on. After cancel()
     // it returns at the latest kGraceMs later, the work perhaps left running.
     // The stopper is what cancel() must also stop meanwhile: the connections
-    // the work has open.
+    // the work has open. It runs on a thread of its own and may run after the
+    // work has ended, so it must own, or share, whatever it reaches.
     void run(const std::function<void()>& work, std::function<void()> stopper = nullptr);
 
     // The yields and waits of the work: a yield after cancel() throws
     // OperationCancelled.
     EventPump& events();
 
-    // The program is ending: the work stops at its next yield, and the
-    // statement running now is cancelled through the driver.
+    // The program is ending: the work stops at its next yield or its next
+    // database call, and a statement waiting on a server is cancelled
+    // through the driver where the driver allows it.
     void cancel();
     bool cancelled() const;
     // A work that outlived its grace: the program must end without waiting.

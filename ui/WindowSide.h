@@ -4,6 +4,7 @@
 // progress bar alone is not waited for: only its latest value matters.
 #pragma once
 
+#include "data_access/CancellableConnections.h"
 #include "operations/OperationContext.h"
 
 #include <QCoreApplication>
@@ -11,9 +12,7 @@
 
 #include <atomic>
 #include <exception>
-#include <mutex>
 #include <optional>
-#include <set>
 #include <type_traits>
 
 namespace tallowmere {
@@ -121,23 +120,6 @@ public:
 
 private:
     const ConnectionFields& mFields;
-};
-
-// The connections an operation has open, so that closing the window can
-// cancel the statement each one runs.
-class CancellableConnections : public ConnectionFactory {
-public:
-    explicit CancellableConnections(ConnectionFactory& connections)
-        : mConnections(connections) {}
-    std::unique_ptr<Connection> create() override;
-    // From any thread: each open connection's running call is asked to stop.
-    void cancelAll();
-
-private:
-    friend class CancellableConnection;
-    ConnectionFactory& mConnections;
-    std::mutex mLock;
-    std::set<Connection*> mOpen;
 };
 
 // An operation's context as the work beside the event loop sees it, made
