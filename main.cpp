@@ -1,16 +1,18 @@
 // Tallowmere: moves whole tables between an Oracle and a SQL Anywhere
 // database. The setup window starts the program and hands over to the main
-// window when both databases answer.
+// window when both databases answer; the commands of the command line do the
+// same work without a window.
+#include "cli/ProgramStart.h"
 #include "data_access/OdbcConnection.h"
 #include "data_access/SettingsStore.h"
-#include "ui/CommandLine.h"
+#include "ui/DisplayRequired.h"
 #include "ui/MessageBoxPrompts.h"
 #include "ui/ProgramWindows.h"
 
 #include <QApplication>
 
-#include <cstdio>
 #include <cstdlib>
+#include <memory>
 
 int main(int argc, char** argv) {
     // The layout is in fixed pixels; let Qt scale all of it on dense screens.
@@ -19,15 +21,14 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Tallowmere"));
     QApplication::setApplicationVersion(QStringLiteral(TALLOWMERE_VERSION));
     if (argc > 1) {
-        // Answered before the windows' application exists, so that no display
-        // is needed for them.
-        QCoreApplication terminal(argc, argv);
-        if (const auto answer = tallowmere::TerminalAnswer(QCoreApplication::arguments())) {
-            std::fputs(qPrintable(*answer), stdout);
-            return 0;
-        }
+        if (const auto status = tallowmere::cli::RunFromCommandLine(argc, argv))
+            return *status;
     }
-    QApplication application(argc, argv);
+    std::unique_ptr<QApplication> application;
+    {
+        const tallowmere::DisplayRequired display;
+        application = std::make_unique<QApplication>(argc, argv);
+    }
 
     tallowmere::OdbcConnectionFactory connections;
     tallowmere::FileSettingsStore settings;
@@ -35,7 +36,7 @@ int main(int argc, char** argv) {
     tallowmere::ProgramWindows windows({connections, settings, prompts,
                                         tallowmere::HomePageServices::desktop(),
                                         QCoreApplication::applicationDirPath()});
-    QObject::connect(&windows, &tallowmere::ProgramWindows::programEndRequested, &application,
+    QObject::connect(&windows, &tallowmere::ProgramWindows::programEndRequested, application.get(),
                      &QCoreApplication::quit, Qt::QueuedConnection);
     windows.start();
     const int code = QApplication::exec();

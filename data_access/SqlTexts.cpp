@@ -57,6 +57,10 @@ std::string QuoteIdentifier(const std::string& name) {
     return quoted;
 }
 
+std::string CountRowsStatement(const std::string& tableName) {
+    return "SELECT COUNT(*) FROM " + QuoteIdentifier(tableName);
+}
+
 std::string SelectAllStatement(const std::string& tableName) {
     return "SELECT * FROM " + QuoteIdentifier(tableName);
 }

@@ -22,6 +22,8 @@ std::string QuoteIdentifier(const std::string& name);
 
 std::string SelectAllStatement(const std::string& tableName);
 std::string DropTableStatement(const std::string& tableName);
+// The rows a table holds, one row of one number: the check after a copy.
+std::string CountRowsStatement(const std::string& tableName);
 // ALTER TABLE "old" RENAME "new"; on SQL Anywhere, RENAME "old" TO "new" on Oracle.
 std::string RenameStatement(Side side, const std::string& oldName, const std::string& newName);
 

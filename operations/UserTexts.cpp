@@ -84,4 +84,79 @@ std::string spillFailed(const std::string& folder, const std::string& reason) {
            reason + ". Make room there, or set TMPDIR to a writable folder that has room.";
 }
 
+std::string commandLineSummary() {
+    return "Without a command, opens the windows. The commands work without a display:\n"
+           "  list oracle|sqlanywhere\n"
+           "  copy --to sqlanywhere|oracle [--overwrite] (TABLE... | --all)\n"
+           "  drop oracle|sqlanywhere TABLE...\n"
+           "  rename oracle|sqlanywhere OLD NEW\n"
+           "The connection values are the ones the window stores; --oracle-sid, --oracle-user "
+           "and --dsn after a command change one for that run, and the Oracle password may come "
+           "from the environment variable " +
+           std::string(kPasswordVariable) +
+           ".\n"
+           "Run tallowmere COMMAND --help for a command's options.";
+}
+
+std::string usageHint(const std::string& problem, const std::string& command) {
+    const std::string help =
+        command.empty() ? "tallowmere --help" : "tallowmere " + command + " --help";
+    return "tallowmere: " + problem + " (see " + help + ")";
+}
+
+std::string unknownCommand(const std::string& word) {
+    return "unknown command or argument \"" + word + "\"";
+}
+
+std::string unknownSide(const std::string& word) {
+    return "unknown side \"" + word + "\": oracle or sqlanywhere";
+}
+
+std::string sideName(Side side) {
+    return side == Side::Oracle ? "Oracle" : "SQL Anywhere";
+}
+
+std::string sideNotSetUp(Side side, const std::string& settingsFile) {
+    const std::string options = side == Side::Oracle ? "--oracle-sid and --oracle-user" : "--dsn";
+    return "tallowmere: no " + sideName(side) + " connection is stored in " + settingsFile +
+           "; set it up in the window, or give " + options;
+}
+
+std::string tableNotOnSide(const std::string& table, Side side) {
+    return "tallowmere: there is no table \"" + table + "\" on the " + sideName(side) +
+           " side; nothing was done";
+}
+
+std::string tableExists(const std::string& table, Side side) {
+    return "tallowmere: the table \"" + table + "\" already exists on the " + sideName(side) +
+           " side; --overwrite drops and replaces it";
+}
+
+std::string rowCountDiffers(const std::string& table, long read, long counted) {
+    return "tallowmere: \"" + table + "\": " + std::to_string(read) + " rows read, but " +
+           std::to_string(counted) + " rows counted on the target";
+}
+
+std::string failureContext(const std::string& sqlState, const std::string& table, long written,
+                           long total) {
+    std::string text = "SQLSTATE " + (sqlState.empty() ? std::string("none") : sqlState);
+    if (!table.empty())
+        text += "; table \"" + table + "\": " + std::to_string(written) + " of " +
+                std::to_string(total) + " rows written";
+    return text;
+}
+
+std::string interrupted(const std::string& table, long written, long total) {
+    std::string text = "tallowmere: interrupted";
+    if (!table.empty())
+        text += "; table \"" + table + "\": " + std::to_string(written) + " of " +
+                std::to_string(total) + " rows written";
+    return text;
+}
+
+std::string progressLine(const std::string& table, long done, long total, long perSecond) {
+    return table + ": " + std::to_string(done) + " of " + std::to_string(total) + " rows, " +
+           std::to_string(perSecond) + " rows/s";
+}
+
 } // namespace tallowmere::texts

@@ -3,6 +3,8 @@
 // doubled "&" in a caption shows as one "&".
 #pragma once
 
+#include "data_access/Side.h"
+
 #include <string>
 
 namespace tallowmere::texts {
@@ -54,5 +56,48 @@ std::string newNamePrompt(const std::string& table);
 std::string failureText(long number, const std::string& description);
 // The rows of a table could not be kept in the temporary folder.
 std::string spillFailed(const std::string& folder, const std::string& reason);
+
+// The command line: its help, and what it says on standard error.
+inline constexpr const char* kProgramDescription =
+    "Copies, drops and renames tables between an Oracle and a SQL Anywhere database over ODBC.";
+std::string commandLineSummary(); // the commands, after the description of --help
+inline constexpr const char* kListDescription =
+    "Prints the tables of one side, one name a line, as the window lists them.";
+inline constexpr const char* kCopyDescription =
+    "Copies tables from the other side to the side given with --to: each table created anew, "
+    "then every row, then its rows counted on the target.";
+inline constexpr const char* kDropDescription = "Drops the tables named on one side.";
+inline constexpr const char* kRenameDescription = "Renames one table on one side.";
+inline constexpr const char* kSideArgumentHelp = "The side: oracle or sqlanywhere.";
+inline constexpr const char* kTablesArgumentHelp = "Tables, by their names as listed.";
+inline constexpr const char* kToOptionHelp = "The side the tables go to: sqlanywhere or oracle.";
+inline constexpr const char* kOverwriteOptionHelp =
+    "Drop and replace a table that already exists on the target.";
+inline constexpr const char* kAllOptionHelp =
+    "Every table of the source side, in the list's order.";
+inline constexpr const char* kSidOptionHelp = "The Oracle SID for this run (not stored).";
+inline constexpr const char* kUserOptionHelp = "The Oracle user name for this run (not stored).";
+inline constexpr const char* kDsnOptionHelp =
+    "The SQL Anywhere data source for this run (not stored).";
+inline constexpr const char* kPasswordVariable = "TALLOWMERE_ORACLE_PASSWORD";
+std::string usageHint(const std::string& problem, const std::string& command);
+std::string unknownCommand(const std::string& word);
+std::string unknownSide(const std::string& word);
+inline constexpr const char* kTablesOrAll = "name the tables, or give --all, not both";
+inline constexpr const char* kRenameNeedsTwoNames =
+    "rename takes the side, the old name and the new";
+inline constexpr const char* kToNeeded = "copy needs --to sqlanywhere or --to oracle";
+inline constexpr const char* kSideNeeded = "name the side: oracle or sqlanywhere";
+inline constexpr const char* kNoDisplay =
+    "tallowmere: the window needs a display; the commands (tallowmere --help) work without one.";
+std::string sideName(Side side);
+std::string sideNotSetUp(Side side, const std::string& settingsFile);
+std::string tableNotOnSide(const std::string& table, Side side);
+std::string tableExists(const std::string& table, Side side);
+std::string rowCountDiffers(const std::string& table, long read, long counted);
+std::string failureContext(const std::string& sqlState, const std::string& table, long written,
+                           long total);
+std::string interrupted(const std::string& table, long written, long total);
+std::string progressLine(const std::string& table, long done, long total, long perSecond);
 
 } // namespace tallowmere::texts

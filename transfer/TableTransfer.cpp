@@ -22,87 +22,89 @@ const TransferDirection kToOracle{
     .yieldPerSourceEntry = true,
 };
 
-namespace {
+TransferConnections::TransferConnections(const OperationContext& context,
+                                         const TransferDirection& direction)
+    : mSourceIsOracle(direction.source == Side::Oracle) {
+    const auto location = [&](Side side) {
+        return side == direction.source ? CursorLocation::Client : CursorLocation::Server;
+    };
+    mOracle = openConnection(context, Side::Oracle, location(Side::Oracle), ProviderSetting::Unset);
+    mSqlAnywhere = openConnection(context, Side::SqlAnywhere, location(Side::SqlAnywhere),
+                                  ProviderSetting::Unset);
+}
 
-struct Transfer {
-    const OperationContext& context;
-    const TransferDirection& direction;
-    TableList& source;
-    TableList& target;
-    Connection& sourceConnection;
-    Connection& targetConnection;
+void TransferConnections::close() {
+    mSqlAnywhere->close();
+    mOracle->close();
+}
 
-    // The target list's entry to replace, in the target's own letter case.
-    // An entry equal to the name wins over ones that differ only in case.
-    std::string conflictingEntry(const std::string& name) const {
-        const bool conflict = direction.caseBlindConflictTest ? ListHasItemNoCase(target, name)
-                                                              : ListHasItem(target, name);
-        if (!conflict)
-            return {};
-        if (ListHasItem(target, name))
-            return name;
-        std::string entry = name;
-        for (int i = 0; i < target.count(); ++i) {
-            if (equalsNoCase(target.text(i), entry))
-                entry = target.text(i);
-        }
-        return entry;
+TableCopier::TableCopier(const OperationContext& context, const TransferDirection& direction,
+                         const TransferConnections& connections, RowSender& rows,
+                         TransferObserver& observer)
+    : mContext(context)
+    , mDirection(direction)
+    , mTarget(context.list(direction.target))
+    , mSourceConnection(connections.source())
+    , mTargetConnection(connections.target())
+    , mRows(rows)
+    , mObserver(observer) {}
+
+// An entry equal to the name wins over ones that differ only in case.
+std::string TableCopier::conflictingEntry(const std::string& name) const {
+    const bool conflict = mDirection.caseBlindConflictTest ? ListHasItemNoCase(mTarget, name)
+                                                           : ListHasItem(mTarget, name);
+    if (!conflict)
+        return {};
+    if (ListHasItem(mTarget, name))
+        return name;
+    std::string entry = name;
+    for (int i = 0; i < mTarget.count(); ++i) {
+        if (equalsNoCase(mTarget.text(i), entry))
+            entry = mTarget.text(i);
     }
+    return entry;
+}
 
-    // Asks before replacing a table; false when the user keeps the old one.
-    bool makeRoomFor(const std::string& name) {
-        const std::string existing = conflictingEntry(name);
-        if (existing.empty())
-            return true;
-        if (!context.prompts.askYesNo(texts::overwriteQuestion(existing), texts::kOverwriteTitle))
-            return false;
-        targetConnection.execute(DropTableStatement(existing));
-        RemoveListItem(target, existing); // the entry whose table was dropped
+bool TableCopier::copy(const std::string& name) {
+    if (!makeRoomFor(name))
+        return false;
+    copyTable(name);
+    return true;
+}
+
+bool TableCopier::makeRoomFor(const std::string& name) {
+    const std::string existing = conflictingEntry(name);
+    if (existing.empty())
         return true;
+    if (!mContext.prompts.askYesNo(texts::overwriteQuestion(existing), texts::kOverwriteTitle))
+        return false;
+    mTargetConnection.execute(DropTableStatement(existing));
+    RemoveListItem(mTarget, existing); // the entry whose table was dropped
+    return true;
+}
+
+void TableCopier::copyTable(const std::string& name) {
+    std::unique_ptr<Recordset> rows;
+    // The stop runs only while this frame waits for the read (the window's
+    // own pump); a pump beside the window stops the connections instead.
+    mContext.events.runWhileWaiting(
+        [&] {
+            rows = mSourceConnection.openRecordset(
+                SelectAllStatement(name), mDirection.sourceCursorType, mDirection.sourceLockType);
+        },
+        [&] { mSourceConnection.cancel(); });
+    std::vector<FieldInfo> fields;
+    for (int i = 0; i < rows->fieldCount(); ++i) {
+        mContext.events.yield();
+        fields.push_back(rows->fieldInfo(i));
     }
-
-    void copyTable(const std::string& name) {
-        std::unique_ptr<Recordset> rows;
-        context.events.runWhileWaiting(
-            [&] {
-                rows = sourceConnection.openRecordset(
-                    SelectAllStatement(name), direction.sourceCursorType, direction.sourceLockType);
-            },
-            [&] { sourceConnection.cancel(); });
-        std::vector<FieldInfo> fields;
-        for (int i = 0; i < rows->fieldCount(); ++i) {
-            context.events.yield();
-            fields.push_back(rows->fieldInfo(i));
-        }
-        targetConnection.execute(CreateTableStatement(direction.target, name, fields));
-
-        const long count = rows->recordCount();
-        RowStatementBuilder statement(direction.target, name);
-        for (long row = 0; row < count; ++row) {
-            context.events.yield();
-            context.progress.setValue(static_cast<float>(double(row + 1) / count * 100.0));
-            targetConnection.execute(statement.build(*rows, context.events));
-            rows->moveNext();
-        }
-        context.progress.setValue(0);
-        rows->close();
-        target.addItem(name);
-    }
-
-    void run() {
-        for (int i = source.count() - 1; i >= 0; --i) {
-            if (direction.yieldPerSourceEntry)
-                context.events.yield();
-            if (!source.isSelected(i))
-                continue;
-            const std::string name = source.text(i);
-            if (makeRoomFor(name))
-                copyTable(name);
-        }
-    }
-};
-
-} // namespace
+    mTargetConnection.execute(CreateTableStatement(mDirection.target, name, fields));
+    mObserver.tableRead(name, rows->recordCount());
+    mRows.send({mContext, mDirection.target, name, *rows, mTargetConnection, mObserver});
+    mContext.progress.setValue(0);
+    rows->close();
+    mTarget.addItem(name);
+}
 
 void SendTables(const OperationContext& context, const TransferDirection& direction) {
     TableList& source = context.list(direction.source);
@@ -112,31 +114,20 @@ void SendTables(const OperationContext& context, const TransferDirection& direct
     }
     context.pointer.setPointer(PointerSetting::Busy);
 
-    // The Oracle connection is opened first and closed last, in both
-    // directions; the source reads on the client side, the target on the server.
-    const auto location = [&](Side side) {
-        return side == direction.source ? CursorLocation::Client : CursorLocation::Server;
-    };
-    auto oracle =
-        openConnection(context, Side::Oracle, location(Side::Oracle), ProviderSetting::Unset);
-    auto sqlAnywhere = openConnection(context, Side::SqlAnywhere, location(Side::SqlAnywhere),
-                                      ProviderSetting::Unset);
-    const auto connection = [&](Side side) -> Connection& {
-        return side == Side::Oracle ? *oracle : *sqlAnywhere;
-    };
-
-    Transfer transfer{context,
-                      direction,
-                      source,
-                      context.list(direction.target),
-                      connection(direction.source),
-                      connection(direction.target)};
-    transfer.run();
+    TransferConnections connections(context, direction);
+    InsertTextRows rows;
+    TransferObserver unobserved;
+    TableCopier copier(context, direction, connections, rows, unobserved);
+    for (int i = source.count() - 1; i >= 0; --i) {
+        if (direction.yieldPerSourceEntry)
+            context.events.yield();
+        if (source.isSelected(i))
+            copier.copy(source.text(i));
+    }
 
     if (direction.pointerResetBeforeClosing)
         context.pointer.setPointer(PointerSetting::Default);
-    sqlAnywhere->close();
-    oracle->close();
+    connections.close();
     if (!direction.pointerResetBeforeClosing)
         context.pointer.setPointer(PointerSetting::Default);
 }

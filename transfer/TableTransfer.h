@@ -3,7 +3,10 @@
 #pragma once
 
 #include "Datatype.h"
+#include "RowSender.h"
 #include "operations/OperationContext.h"
+
+#include <memory>
 
 namespace tallowmere {
 
@@ -25,6 +28,50 @@ struct TransferDirection {
 
 extern const TransferDirection kToSqlAnywhere; // "Send Table(s) to Sybase"
 extern const TransferDirection kToOracle;      // "Send Table(s) to Oracle"
+
+// The two connections of a copy, the Oracle one opened first and closed last
+// in both directions; the source reads on the client side, the target on the
+// server.
+class TransferConnections {
+public:
+    TransferConnections(const OperationContext& context, const TransferDirection& direction);
+    Connection& source() const { return *(mSourceIsOracle ? mOracle : mSqlAnywhere); }
+    Connection& target() const { return *(mSourceIsOracle ? mSqlAnywhere : mOracle); }
+    void close();
+
+private:
+    bool mSourceIsOracle;
+    std::unique_ptr<Connection> mOracle;
+    std::unique_ptr<Connection> mSqlAnywhere;
+};
+
+// Copies tables one by one, by their source names, in one direction: the
+// overwrite question and DROP, SELECT *, CREATE TABLE, then the rows through
+// the sender, and the target list updated.
+class TableCopier {
+public:
+    TableCopier(const OperationContext& context, const TransferDirection& direction,
+                const TransferConnections& connections, RowSender& rows,
+                TransferObserver& observer);
+
+    // The target list's entry a copy of the table would replace, in the
+    // target's own letter case; empty when there is none.
+    std::string conflictingEntry(const std::string& name) const;
+    // Copies one table; false when the user keeps the existing one.
+    bool copy(const std::string& name);
+
+private:
+    bool makeRoomFor(const std::string& name);
+    void copyTable(const std::string& name);
+
+    const OperationContext& mContext;
+    const TransferDirection& mDirection;
+    TableList& mTarget;
+    Connection& mSourceConnection;
+    Connection& mTargetConnection;
+    RowSender& mRows;
+    TransferObserver& mObserver;
+};
 
 // The whole operation, without failure handling of its own (see runGuarded).
 void SendTables(const OperationContext& context, const TransferDirection& direction);

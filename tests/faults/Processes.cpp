@@ -3,8 +3,10 @@
 #include <cerrno>
 #include <chrono>
 #include <csignal>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 #include <stdexcept>
 #include <thread>
@@ -91,6 +93,69 @@ pid_t spawn(const std::vector<std::string>& argv) {
         _exit(127);
     }
     return pid;
+}
+
+int ProgramRun::exitCode() const {
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+RunningProgram::RunningProgram(const std::vector<std::string>& argv,
+                               const std::vector<std::string>& environment) {
+    char outName[] = "/tmp/tallowmere-out.XXXXXX";
+    char errName[] = "/tmp/tallowmere-err.XXXXXX";
+    const int out = mkstemp(outName);
+    const int err = mkstemp(errName);
+    if (out < 0 || err < 0)
+        throw std::runtime_error("no temporary files for a program's output");
+    mOutFile = outName;
+    mErrFile = errName;
+    std::vector<char*> arguments = argumentVector(argv);
+    mPid = fork();
+    if (mPid < 0)
+        throw std::runtime_error("fork failed");
+    if (mPid == 0) {
+        dup2(out, STDOUT_FILENO);
+        dup2(err, STDERR_FILENO);
+        closefrom(3);
+        for (const std::string& change : environment) {
+            const auto equals = change.find('=');
+            if (equals == std::string::npos)
+                unsetenv(change.c_str());
+            else
+                setenv(change.substr(0, equals).c_str(), change.substr(equals + 1).c_str(), 1);
+        }
+        execv(arguments[0], arguments.data());
+        _exit(127);
+    }
+    close(out);
+    close(err);
+}
+
+RunningProgram::~RunningProgram() {
+    if (mPid > 0) {
+        kill(mPid, SIGKILL);
+        waitpid(mPid, nullptr, 0);
+    }
+    unlink(mOutFile.c_str());
+    unlink(mErrFile.c_str());
+}
+
+ProgramRun RunningProgram::finish() {
+    ProgramRun run;
+    run.status = waitForChild(mPid);
+    mPid = -1;
+    const auto text = [](const std::string& file) {
+        std::ifstream in(file, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    run.out = text(mOutFile);
+    run.err = text(mErrFile);
+    return run;
+}
+
+ProgramRun runProgram(const std::vector<std::string>& argv,
+                      const std::vector<std::string>& environment) {
+    return RunningProgram(argv, environment).finish();
 }
 
 int waitForChild(pid_t pid) {

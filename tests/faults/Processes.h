@@ -20,6 +20,33 @@ CommandResult runCommand(const std::vector<std::string>& argv, const std::string
 // Starts argv[0] by its path; standard input, output and error are shared.
 pid_t spawn(const std::vector<std::string>& argv);
 
+// A program started by its path, its standard output and error kept apart:
+// the finished run's status and both texts. environment holds changes for the
+// program only: "NAME=value" sets, "NAME" alone removes.
+struct ProgramRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+    int exitCode() const; // -1 unless it exited by itself
+};
+class RunningProgram {
+public:
+    RunningProgram(const std::vector<std::string>& argv,
+                   const std::vector<std::string>& environment = {});
+    ~RunningProgram();
+    RunningProgram(const RunningProgram&) = delete;
+    RunningProgram& operator=(const RunningProgram&) = delete;
+    pid_t pid() const { return mPid; }
+    ProgramRun finish();
+
+private:
+    pid_t mPid = -1;
+    std::string mOutFile;
+    std::string mErrFile;
+};
+ProgramRun runProgram(const std::vector<std::string>& argv,
+                      const std::vector<std::string>& environment = {});
+
 // Waits for a child of this process; its waitpid status. A child still running
 // after a minute is killed and the result is -1.
 int waitForChild(pid_t pid);

@@ -3,7 +3,6 @@
 // one-operation gate.
 #include "data_access/DatabaseError.h"
 #include "operations/UserTexts.h"
-#include "ui/CommandLine.h"
 #include "ui/HomePage.h"
 #include "ui/ListSelection.h"
 #include "ui/MessageBoxPrompts.h"
@@ -151,27 +150,6 @@ TEST(HelpTexts, SqlAnywhereHelpWordForWord) {
 
 TEST(MessageBoxPrompts, CarriageReturnsBreakLinesOnScreen) {
     EXPECT_EQ(MessageBoxPrompts::displayText("a\r\rb\r\nc"), QStringLiteral("a\n\nb\nc"));
-}
-
-TEST(CommandLine, OnlyHelpAndVersionAreAnsweredOnTheTerminal) {
-    QCoreApplication::setApplicationVersion(QStringLiteral("1.0"));
-    const auto answer = [](QStringList arguments) {
-        arguments.prepend(QStringLiteral("tallowmere"));
-        return TerminalAnswer(arguments);
-    };
-    EXPECT_EQ(answer({QStringLiteral("--version")}),
-              QCoreApplication::applicationName() + QStringLiteral(" 1.0\n"));
-    for (const char* help : {"--help", "-h", "--help-all"}) {
-        const auto text = answer({QString::fromLatin1(help)});
-        ASSERT_TRUE(text) << help;
-        EXPECT_TRUE(text->contains(QStringLiteral("--version"))) << help;
-    }
-    // Every other start goes on as it always has, whatever it carries.
-    for (const QStringList& other :
-         {QStringList{}, QStringList{QStringLiteral("--unknown")},
-          QStringList{QStringLiteral("-style"), QStringLiteral("Fusion")},
-          QStringList{QStringLiteral("file.txt")}})
-        EXPECT_FALSE(answer(other)) << other.join(' ').toStdString();
 }
 
 TEST(HomePage, OpensOnlyOnTheLuckyDrawFromOneToHundred) {

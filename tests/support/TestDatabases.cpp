@@ -1,6 +1,7 @@
 #include "TestDatabases.h"
 
 #include "data_access/OdbcConnection.h"
+#include "data_access/SettingsStore.h"
 #include "data_access/TableList.h"
 
 #include <algorithm>
@@ -210,6 +211,17 @@ long rowCount(const OracleAccount& account, const std::string& table) {
 
 ConnectionSettings workingSettings(const OracleAccount& oracle) {
     return {OracleAccount::server(), oracle.user(), oracle.password(), kSqliteDataSource};
+}
+
+void storeSettingsFile(const ConnectionSettings& settings) {
+    FileSettingsStore store;
+    const auto save = [&](const char* key, const std::string& value) {
+        store.SaveSetting(kSettingsApplication, kSettingsSection, key, value);
+    };
+    save(kKeyOracleServer, settings.oracleServer);
+    save(kKeyOracleUser, settings.oracleUser);
+    save(kKeyOraclePassword, settings.oraclePassword);
+    save(kKeyDataSourceName, settings.dataSourceName);
 }
 
 ConnectionSettings sqlAnywhereOnlySettings() {

@@ -103,6 +103,10 @@ ConnectionSettings workingSettings(const OracleAccount& oracle);
 // Settings for the SQL Anywhere side only (the Oracle fields left empty).
 ConnectionSettings sqlAnywhereOnlySettings();
 
+// Writes the four values to the settings file the program reads, in the
+// private settings folder.
+void storeSettingsFile(const ConnectionSettings& settings);
+
 // Runs a statement through the admin login of the test server.
 void postgresAdminExec(const std::string& sql);
 

@@ -1,0 +1,46 @@
+// What a command line asks for, once parsed: the windows, an answer on the
+// terminal, or one of the commands with its tables and options.
+#pragma once
+
+#include "data_access/Side.h"
+
+#include <QString>
+
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace tallowmere::cli {
+
+enum class CommandKind { Windows, Answer, List, Copy, Drop, Rename };
+
+// A connection value given for one run only.
+struct SettingOverrides {
+    std::optional<std::string> oracleServer;
+    std::optional<std::string> oracleUser;
+    std::optional<std::string> dataSourceName;
+};
+
+struct CommandRequest {
+    CommandKind kind = CommandKind::Windows;
+    QString answer;                  // Answer: the text to print (help or version)
+    Side side = Side::Oracle;        // list, drop, rename: the side; copy: the target
+    std::vector<std::string> tables; // copy, drop: the tables; rename: old and new
+    bool all = false;
+    bool overwrite = false;
+    SettingOverrides overrides;
+};
+
+// A wrong command line: what is wrong, and the command whose help tells more.
+struct UsageError {
+    std::string problem;
+    std::string command;
+};
+
+using ParsedCommandLine = std::variant<CommandRequest, UsageError>;
+
+// The arguments as the program got them, its name first.
+ParsedCommandLine ParseCommandLine(const QStringList& arguments);
+
+} // namespace tallowmere::cli

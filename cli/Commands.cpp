@@ -1,0 +1,254 @@
+#include "Commands.h"
+
+#include "CommandFailure.h"
+#include "Interrupt.h"
+#include "TerminalSide.h"
+
+#include "data_access/CancellableConnections.h"
+#include "data_access/DatabaseError.h"
+#include "data_access/Oracle.h"
+#include "data_access/Sybase.h"
+#include "maintenance/TableDeletion.h"
+#include "maintenance/TableRenaming.h"
+#include "transfer/Main.h"
+#include "transfer/TableTransfer.h"
+
+#include <algorithm>
+
+namespace tallowmere::cli {
+namespace {
+
+// The yield of a command: nothing to paint, only the interrupt to heed.
+class InterruptibleEvents : public EventPump {
+public:
+    explicit InterruptibleEvents(const Interrupt& interrupt)
+        : mInterrupt(interrupt) {}
+    void yield() override {
+        if (mInterrupt.interrupted())
+            throw OperationCancelled();
+    }
+    bool stopped() const override { return mInterrupt.interrupted(); }
+
+private:
+    const Interrupt& mInterrupt;
+};
+
+// One command's run: its front-end pieces and the operation context on them.
+class CommandRun {
+public:
+    CommandRun(const CommandRequest& request, CommandEnvironment& environment)
+        : mRequest(request)
+        , mEnvironment(environment)
+        , mConnections(environment.connections)
+        , mFields(environment.settings, request.overrides, environment.oraclePassword)
+        , mPrompts(request.overwrite, request.tables.size() > 1 ? request.tables[1] : "")
+        , mProgress(environment.err, environment.errIsTerminal)
+        , mInterrupt([this] { mConnections.cancelAll(); }, [this] { sayInterrupted(); })
+        , mEvents(mInterrupt)
+        , mContext{mSqlAnywhereList, mOracleList,  mPrompts, mPointer, mBar,
+                   mEvents,          mConnections, mFields} {}
+
+    int run();
+
+private:
+    void requireSides(std::initializer_list<Side> sides) const;
+    TableList& load(Side side);
+    void requireListed(Side side, const std::vector<std::string>& tables);
+    void select(Side side, const std::vector<std::string>& tables);
+    void printName(const std::string& name) const;
+    ReportingList& reportingList(Side side) {
+        return side == Side::Oracle ? mOracleList : mSqlAnywhereList;
+    }
+
+    void list();
+    void copy();
+    void drop();
+    void rename();
+    void copyTable(TableCopier& copier, Connection& target, const std::string& table,
+                   Side targetSide);
+
+    void sayFailure(const std::exception& error, const CopyProgress::Standing& standing) const;
+    void sayInterrupted() const;
+
+    const CommandRequest& mRequest;
+    CommandEnvironment& mEnvironment;
+    CancellableConnections mConnections;
+    StoredFields mFields;
+    TerminalPrompts mPrompts;
+    UnseenPointer mPointer;
+    UnseenBar mBar;
+    CopyProgress mProgress;
+    Interrupt mInterrupt;
+    InterruptibleEvents mEvents;
+    ReportingList mSqlAnywhereList;
+    ReportingList mOracleList;
+    OperationContext mContext;
+};
+
+long countRows(Connection& connection, const std::string& table);
+
+int CommandRun::run() {
+    try {
+        switch (mRequest.kind) {
+        case CommandKind::List:
+            list();
+            break;
+        case CommandKind::Copy:
+            copy();
+            break;
+        case CommandKind::Drop:
+            drop();
+            break;
+        default:
+            rename();
+            break;
+        }
+        return kDone;
+    } catch (const std::exception& error) {
+        if (mInterrupt.interrupted()) {
+            sayInterrupted();
+            return Interrupt::kStatus;
+        }
+        const CopyProgress::Standing standing = mProgress.standing();
+        mProgress.endTable();
+        sayFailure(error, standing);
+        return kFailed;
+    }
+}
+
+void CommandRun::requireSides(std::initializer_list<Side> sides) const {
+    for (Side side : sides) {
+        if (!mFields.hasSide(side))
+            throw CommandFailure(texts::sideNotSetUp(side, mEnvironment.settingsFile));
+    }
+}
+
+TableList& CommandRun::load(Side side) {
+    TableList& list = mContext.list(side);
+    if (side == Side::Oracle)
+        LoadOracleTables(list, mConnections, mFields, mEvents);
+    else
+        LoadSqlAnywhereTables(list, mConnections, mFields, mEvents);
+    return list;
+}
+
+// Every table named is on the side, or nothing is done at all.
+void CommandRun::requireListed(Side side, const std::vector<std::string>& tables) {
+    const TableList& list = mContext.list(side);
+    for (const std::string& table : tables) {
+        if (!ListHasItem(list, table))
+            throw CommandFailure(texts::tableNotOnSide(table, side));
+    }
+}
+
+// Exactly these entries selected, one of them current, as a person would.
+void CommandRun::select(Side side, const std::vector<std::string>& tables) {
+    TableList& list = mContext.list(side);
+    for (int i = 0; i < list.count(); ++i) {
+        const bool chosen = std::find(tables.begin(), tables.end(), list.text(i)) != tables.end();
+        list.setSelected(i, chosen);
+        if (chosen)
+            list.setCurrentIndex(i);
+    }
+}
+
+void CommandRun::printName(const std::string& name) const {
+    std::fprintf(mEnvironment.out, "%s\n", name.c_str());
+    std::fflush(mEnvironment.out);
+}
+
+void CommandRun::list() {
+    requireSides({mRequest.side});
+    const TableList& list = load(mRequest.side);
+    for (int i = 0; i < list.count(); ++i)
+        printName(list.text(i));
+}
+
+void CommandRun::drop() {
+    requireSides({mRequest.side});
+    load(mRequest.side);
+    requireListed(mRequest.side, mRequest.tables);
+    select(mRequest.side, mRequest.tables);
+    reportingList(mRequest.side).onRemoved = [this](const std::string& name) { printName(name); };
+    DeleteTables(mContext, mRequest.side);
+}
+
+void CommandRun::rename() {
+    requireSides({mRequest.side});
+    load(mRequest.side);
+    requireListed(mRequest.side, {mRequest.tables.front()});
+    select(mRequest.side, {mRequest.tables.front()});
+    reportingList(mRequest.side).onAdded = [this](const std::string& name) { printName(name); };
+    RenameTable(mContext, mRequest.side);
+}
+
+void CommandRun::copy() {
+    const TransferDirection& direction = mRequest.side == Side::Oracle ? kToOracle : kToSqlAnywhere;
+    requireSides({Side::Oracle, Side::SqlAnywhere});
+    const TableList& source = load(direction.source);
+    load(direction.target);
+    const std::vector<std::string> tables =
+        mRequest.all ? static_cast<const PlainTableList&>(source).texts() : mRequest.tables;
+    requireListed(direction.source, tables);
+
+    TransferConnections connections(mContext, direction);
+    InsertTextRows insertTexts;
+    RowSender& rows = mEnvironment.rows ? *mEnvironment.rows : insertTexts;
+    TableCopier copier(mContext, direction, connections, rows, mProgress);
+    for (const std::string& table : tables)
+        copyTable(copier, connections.target(), table, direction.target);
+    connections.close();
+}
+
+long countRows(Connection& connection, const std::string& table) {
+    const auto result = connection.openRecordset(CountRowsStatement(table));
+    const FieldValue& count = result->value(0);
+    return count ? std::stol(*count) : 0;
+}
+
+// Replaces an existing table only when asked to, then checks that the target
+// holds every row read.
+void CommandRun::copyTable(TableCopier& copier, Connection& target, const std::string& table,
+                           Side targetSide) {
+    const std::string existing = copier.conflictingEntry(table);
+    if (!existing.empty() && !mRequest.overwrite)
+        throw CommandFailure(texts::tableExists(existing, targetSide));
+    mProgress.startTable(table);
+    copier.copy(table);
+    const long counted = countRows(target, table);
+    if (counted != mProgress.rowsRead())
+        throw CommandFailure(texts::rowCountDiffers(table, mProgress.rowsRead(), counted));
+    mProgress.endTable();
+    std::fprintf(mEnvironment.out, "%s\t%ld\n", table.c_str(), counted);
+    std::fflush(mEnvironment.out);
+}
+
+void CommandRun::sayFailure(const std::exception& error,
+                            const CopyProgress::Standing& standing) const {
+    if (dynamic_cast<const CommandFailure*>(&error)) {
+        std::fprintf(mEnvironment.err, "%s\n", error.what());
+        return;
+    }
+    const auto* database = dynamic_cast<const DatabaseError*>(&error);
+    const std::string context = texts::failureContext(
+        database ? database->state() : "", standing.table, standing.written, standing.total);
+    std::fprintf(mEnvironment.err, "tallowmere: %s\n%s\n", failureMessage(error).c_str(),
+                 context.c_str());
+}
+
+void CommandRun::sayInterrupted() const {
+    const CopyProgress::Standing standing = mProgress.standing();
+    // A progress line may stand on the terminal: the message starts below it.
+    std::fprintf(mEnvironment.err, "%s%s\n", mEnvironment.errIsTerminal ? "\n" : "",
+                 texts::interrupted(standing.table, standing.written, standing.total).c_str());
+    std::fflush(mEnvironment.err);
+}
+
+} // namespace
+
+int RunCommand(const CommandRequest& request, CommandEnvironment& environment) {
+    CommandRun run(request, environment);
+    return run.run();
+}
+
+} // namespace tallowmere::cli

@@ -1,0 +1,70 @@
+// Ctrl-C during a copy whose target server has stopped answering (every
+// process stopped with SIGSTOP): the program ends within two seconds with
+// status 130 and says how many rows of the table it had written.
+#include "faults/PrivatePostgres.h"
+#include "faults/Processes.h"
+#include "support/TestDatabases.h"
+
+#include <chrono>
+#include <csignal>
+#include <thread>
+
+#include <gtest/gtest.h>
+
+namespace tallowmere::faults {
+namespace {
+
+using namespace testing;
+using std::chrono::milliseconds;
+
+constexpr long kRows = 100000;
+constexpr auto kEndWithin = milliseconds(2000);
+constexpr auto kRowsArriveWithin = std::chrono::seconds(30);
+
+bool rowsArrived(const OracleAccount& oracle) {
+    try {
+        return rowCount(oracle, "big") > 0;
+    } catch (const std::exception&) {
+        return false; // not created yet
+    }
+}
+
+TEST(CommandInterrupt, CtrlCWhileTheTargetServerIsStoppedEndsInTimeSayingWhatWasWritten) {
+    TALLOWMERE_REQUIRE_PRIVATE_POSTGRES();
+    PrivatePostgres& server = PrivatePostgres::instance();
+    SqliteDatabase sqlite;
+    sqlite.exec("CREATE TABLE big(n INTEGER, t TEXT)");
+    sqlite.exec("INSERT INTO big WITH RECURSIVE c(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM c "
+                "WHERE x < " +
+                std::to_string(kRows) + ") SELECT x, 'row' FROM c");
+    OracleAccount oracle;
+    storeSettingsFile(workingSettings(oracle));
+    struct GoOnOnTheWayOut {
+        ~GoOnOnTheWayOut() {
+            PrivatePostgres::instance().resume();
+            storeSettingsFile({});
+        }
+    } goOn;
+
+    RunningProgram copy({TALLOWMERE_PROGRAM, "copy", "--to", "oracle", "big"});
+    const auto started = std::chrono::steady_clock::now();
+    while (!rowsArrived(oracle) && std::chrono::steady_clock::now() - started < kRowsArriveWithin)
+        std::this_thread::sleep_for(milliseconds(20));
+    ASSERT_TRUE(rowsArrived(oracle));
+    server.pause();
+    std::this_thread::sleep_for(milliseconds(300));
+
+    const auto interrupted = std::chrono::steady_clock::now();
+    kill(copy.pid(), SIGINT);
+    const ProgramRun ended = copy.finish();
+    EXPECT_LT(std::chrono::steady_clock::now() - interrupted, kEndWithin);
+    EXPECT_EQ(ended.exitCode(), 130) << ended.err;
+    EXPECT_TRUE(ended.out.empty());
+    EXPECT_NE(ended.err.find("tallowmere: interrupted; table \"big\": "), std::string::npos)
+        << ended.err;
+    EXPECT_NE(ended.err.find(" of " + std::to_string(kRows) + " rows written"), std::string::npos)
+        << ended.err;
+}
+
+} // namespace
+} // namespace tallowmere::faults

@@ -1,0 +1,19 @@
+#include "RowSender.h"
+
+#include "RowStatement.h"
+
+namespace tallowmere {
+
+void InsertTextRows::send(const RowsToSend& job) {
+    const long count = job.rows.recordCount();
+    RowStatementBuilder statement(job.target, job.table);
+    for (long row = 0; row < count; ++row) {
+        job.context.events.yield();
+        job.context.progress.setValue(static_cast<float>(double(row + 1) / count * 100.0));
+        job.connection.execute(statement.build(job.rows, job.context.events));
+        job.observer.rowsWritten(row + 1);
+        job.rows.moveNext();
+    }
+}
+
+} // namespace tallowmere

@@ -1,0 +1,51 @@
+// How the rows of one table reach the target once the table is created: the
+// window sends one INSERT text a row; another way may take its place.
+#pragma once
+
+#include "data_access/Connection.h"
+#include "data_access/Side.h"
+#include "operations/OperationContext.h"
+
+#include <string>
+
+namespace tallowmere {
+
+// What a front end learns while tables are copied; the window needs none of it.
+class TransferObserver {
+public:
+    virtual ~TransferObserver() = default;
+    // The source table is read whole: its row count is known.
+    virtual void tableRead(const std::string& name, long rows) {
+        (void)name;
+        (void)rows;
+    }
+    // So many rows of the table are now on the target for good.
+    virtual void rowsWritten(long rows) { (void)rows; }
+};
+
+// One table's rows on their way: the source result, positioned on its first
+// row, and the new target table.
+struct RowsToSend {
+    const OperationContext& context;
+    Side target;
+    const std::string& table;
+    Recordset& rows;
+    Connection& connection;
+    TransferObserver& observer;
+};
+
+class RowSender {
+public:
+    virtual ~RowSender() = default;
+    // Sends every row; throws at the first failure, what went before staying.
+    virtual void send(const RowsToSend& job) = 0;
+};
+
+// The window's way: one INSERT text a row, each autocommitted, the progress
+// bar moving before each row.
+class InsertTextRows : public RowSender {
+public:
+    void send(const RowsToSend& job) override;
+};
+
+} // namespace tallowmere
