@@ -1,10 +1,17 @@
 #include "AdoType.h"
 
+#include <cstdint>
+
 #include <sql.h>
 #include <sqlext.h>
 #include <sqlucode.h>
 
 namespace tallowmere {
+
+bool isDecimalType(int adoType) {
+    const auto code = static_cast<int16_t>(adoType);
+    return code == adDecimal || code == adNumeric || code == adVarNumeric;
+}
 
 int adoTypeFromSqlType(int sqlType, bool isUnsigned) {
     switch (sqlType) {

@@ -8,6 +8,14 @@ inline constexpr int adBinary = 128;
 inline constexpr int adVarBinary = 204;
 inline constexpr int adLongVarBinary = 205;
 
+// The decimal family: adDecimal, adNumeric and adVarNumeric.
+inline constexpr int adDecimal = 14;
+inline constexpr int adNumeric = 131;
+inline constexpr int adVarNumeric = 139;
+
+// By the code narrowed to 16 bits, as the column clause reads it.
+bool isDecimalType(int adoType);
+
 // Follows the ODBC-to-ADO correspondence. Any SQL type outside it (intervals,
 // driver-specific types) is read as text and reported as adVarChar (200).
 int adoTypeFromSqlType(int sqlType, bool isUnsigned);

@@ -2,6 +2,8 @@
 // count is known up front. Rows are read forward with eof()/moveNext().
 #pragma once
 
+#include "DecimalDigits.h"
+
 #include <memory>
 #include <optional>
 #include <string>
@@ -18,6 +20,8 @@ struct FieldInfo {
     int adoType = 0;    // ADO DataTypeEnum code
     long precision = 0; // as the driver reports it; 0 when it reports none
     long scale = 0;
+    // The widest of the values read whole, for the decimal family only.
+    DecimalDigits widest{};
 };
 
 class Recordset {

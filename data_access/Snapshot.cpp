@@ -1,5 +1,7 @@
 #include "Snapshot.h"
 
+#include "AdoType.h"
+
 #include <cerrno>
 #include <cstring>
 
@@ -13,7 +15,10 @@ constexpr size_t kFileChunk = 1u << 20;
 
 Snapshot::Snapshot(std::vector<FieldInfo> fields, size_t memoryLimit)
     : mFields(std::move(fields))
-    , mMemoryLimit(memoryLimit) {}
+    , mMemoryLimit(memoryLimit) {
+    for (const FieldInfo& field : mFields)
+        mDecimal.push_back(isDecimalType(field.adoType));
+}
 
 Snapshot::~Snapshot() {
     if (mFile)
@@ -27,12 +32,16 @@ void Snapshot::appendLength(uint32_t length) {
 }
 
 void Snapshot::appendValue(std::string_view text) {
+    if (mColumn < mDecimal.size() && mDecimal[mColumn])
+        mFields[mColumn].widest.widen(DigitsOf(text));
+    ++mColumn;
     appendLength(static_cast<uint32_t>(text.size()));
     mBuffer.append(text);
     spillIfNeeded();
 }
 
 void Snapshot::appendNull() {
+    ++mColumn;
     appendLength(kNullMarker);
 }
 

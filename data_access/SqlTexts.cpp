@@ -3,14 +3,6 @@
 namespace tallowmere {
 namespace {
 
-// The largest precision SQL Anywhere's NUMERIC takes.
-constexpr long kSqlAnywhereMaxPrecision = 127;
-
-bool sqlAnywhereTakes(long precision, long scale) {
-    return precision >= 1 && precision <= kSqlAnywhereMaxPrecision && scale >= 0 &&
-           scale <= precision;
-}
-
 // Towards Oracle a decimal is the unconstrained NUMBER (a bare NUMERIC there
 // has scale 0); integers stay NUMERIC.
 std::string oracleClause(ColumnKind kind) {
@@ -27,13 +19,12 @@ std::string oracleClause(ColumnKind kind) {
     return " VARCHAR(2000),";
 }
 
-// Towards SQL Anywhere a bare NUMERIC would be NUMERIC(30,6).
 std::string sqlAnywhereClause(ColumnKind kind, long precision, long scale) {
     switch (kind) {
     case ColumnKind::LongBinary:
         return " OLEOBJECT,";
     case ColumnKind::Decimal:
-        if (sqlAnywhereTakes(precision, scale))
+        if (SqlAnywhereTakes(precision, scale))
             return " NUMERIC(" + std::to_string(precision) + "," + std::to_string(scale) + "),";
         return " NUMERIC,";
     case ColumnKind::Integer:
@@ -45,6 +36,11 @@ std::string sqlAnywhereClause(ColumnKind kind, long precision, long scale) {
 }
 
 } // namespace
+
+bool SqlAnywhereTakes(long precision, long scale) {
+    return precision >= 1 && precision <= kSqlAnywhereMaxPrecision && scale >= 0 &&
+           scale <= precision;
+}
 
 std::string QuoteIdentifier(const std::string& name) {
     std::string quoted = "\"";

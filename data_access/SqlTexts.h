@@ -30,9 +30,20 @@ std::string RenameStatement(Side side, const std::string& oldName, const std::st
 // What a column becomes on the target, as the type mapping decides it.
 enum class ColumnKind { LongBinary, Text, Decimal, Integer };
 
+// The numbers each target's decimal column holds: SQL Anywhere's NUMERIC
+// takes a precision up to 127 and is NUMERIC(30,6) when bare; Oracle's NUMBER
+// keeps 38 significant digits.
+inline constexpr long kSqlAnywhereMaxPrecision = 127;
+inline constexpr long kSqlAnywhereBarePrecision = 30;
+inline constexpr long kSqlAnywhereBareScale = 6;
+inline constexpr long kOracleNumberDigits = 38;
+
+// True when SQL Anywhere takes NUMERIC(precision,scale).
+bool SqlAnywhereTakes(long precision, long scale);
+
 // The clause after a column's name, comma included: " VARCHAR(2000),". A
-// decimal column towards SQL Anywhere keeps the source's precision and scale
-// when SQL Anywhere can hold them; precision 0 means none is known.
+// decimal column towards SQL Anywhere is NUMERIC(precision,scale) when SQL
+// Anywhere takes those, and the bare NUMERIC otherwise (precision 0).
 std::string ColumnClauseText(Side target, ColumnKind kind, long precision = 0, long scale = 0);
 
 struct ColumnDefinition {

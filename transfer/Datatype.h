@@ -16,11 +16,13 @@ namespace tallowmere {
 std::string DataTypeName(int16_t code);
 
 // The column clause by the ADO type name: long binaries, texts ("char"),
-// decimals ("dec", "numeric") and integers ("int"), anything else as text. A
-// decimal column keeps every digit on either side (see ColumnClauseText).
+// decimals ("dec", "numeric") and integers ("int"), anything else as text.
 std::string ColumnClauseForOracle(const std::string& typeName);
 std::string ColumnClauseForSqlAnywhere(const std::string& typeName, long precision = 0,
                                        long scale = 0);
+// A field's clause. A decimal field's holds its reported precision and scale
+// and every value read (FieldInfo::widest); where no number column of the
+// target holds the values, it is the text clause and they arrive as text.
 std::string ColumnClause(Side target, const FieldInfo& field);
 
 // CREATE TABLE for the target side from the source fields in their order.

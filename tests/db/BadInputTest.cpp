@@ -100,10 +100,6 @@ protected:
         EXPECT_NE(shown.find(fragment), std::string::npos) << shown;
         EXPECT_EQ(harness->pointer.pointer(), PointerSetting::Default);
     }
-
-    PlainTableList& list(bool oracleSide) const {
-        return oracleSide ? harness->oracleList : harness->sqlAnywhereList;
-    }
 };
 
 } // namespace
@@ -144,15 +140,15 @@ TEST_F(BadInput, AwkwardNamesTravelBothWaysAreDroppedAndNeverRunASecondStatement
 
     // Neither database takes its rename statement; the error is shown and
     // the names stay, whatever the new name holds.
-    for (const bool oracleSide : {false, true}) {
-        PlainTableList& list = this->list(oracleSide);
+    for (const Side side : {Side::SqlAnywhere, Side::Oracle}) {
+        PlainTableList& list = harness->list(side);
         const Names before = list.texts();
         for (const std::string& name : kBadNames) {
             SCOPED_TRACE(name);
             selectOnly(list, {name});
             harness->prompts.shown.clear();
             harness->prompts.inputs = {name + kInjection};
-            harness->run(oracleSide ? RenameOracleTable : RenameSqlAnywhereTable);
+            harness->run(side == Side::Oracle ? RenameOracleTable : RenameSqlAnywhereTable);
             ASSERT_EQ(harness->prompts.shown.size(), 2u);
             EXPECT_EQ(harness->prompts.shown[0].text, "Enter new name of " + name + ":");
             EXPECT_NE(harness->prompts.shown[1].text.find("syntax error"), std::string::npos)
@@ -208,29 +204,29 @@ TEST_F(BadInput, NamesADatabaseRefusesShowItsErrorAndChangeNothing) {
     const std::string longColumn(63, 'A');
     const std::string clash(63, 'B');
     struct Refusal {
-        bool toOracle;
+        Side target;
         std::string table;
         std::string definition; // the columns of the source table
         std::string fragment;   // of the database's error
     };
     const std::vector<Refusal> refusals{
         // SQLite takes an empty name, PostgreSQL does not.
-        {true, "", "(n INTEGER)", "zero-length delimited identifier"},
-        {true, "has xmin", "(\"xmin\" INTEGER)", "conflicts with a system column name"},
+        {Side::Oracle, "", "(n INTEGER)", "zero-length delimited identifier"},
+        {Side::Oracle, "has xmin", "(\"xmin\" INTEGER)", "conflicts with a system column name"},
         // Two names that PostgreSQL cuts to the same 63 bytes.
-        {true, "long columns",
+        {Side::Oracle, "long columns",
          "(" + quoted(longColumn + "1") + ", " + quoted(longColumn + "2") + ")", "more than once"},
         // Not the name of the listed table, yet the same once cut.
-        {true, clash + "C", "(n INTEGER)", "already exists"},
-        {false, "sqlite_own", "(n INTEGER)", "reserved for internal use"},
+        {Side::Oracle, clash + "C", "(n INTEGER)", "already exists"},
+        {Side::SqlAnywhere, "sqlite_own", "(n INTEGER)", "reserved for internal use"},
         // SQLite's column names ignore letter case.
-        {false, "two cases", "(\"A\" INTEGER, \"a\" INTEGER)", "duplicate column name"},
+        {Side::SqlAnywhere, "two cases", "(\"A\" INTEGER, \"a\" INTEGER)", "duplicate column name"},
     };
     oracle->exec("CREATE TABLE " + quoted(clash) + "(n INTEGER)");
     oracle->exec("INSERT INTO " + quoted(clash) + " VALUES(5)");
     for (const Refusal& refusal : refusals) {
         const std::string create = "CREATE TABLE " + quoted(refusal.table) + refusal.definition;
-        if (refusal.toOracle)
+        if (refusal.target == Side::Oracle)
             sqlAnywhere.exec(create);
         else
             oracle->exec(create);
@@ -239,14 +235,15 @@ TEST_F(BadInput, NamesADatabaseRefusesShowItsErrorAndChangeNothing) {
 
     for (const Refusal& refusal : refusals) {
         SCOPED_TRACE(refusal.table);
-        PlainTableList& target = list(refusal.toOracle);
+        const Side source = refusal.target == Side::Oracle ? Side::SqlAnywhere : Side::Oracle;
+        PlainTableList& target = harness->list(refusal.target);
         const Names listBefore = target.texts();
         const Names sqliteBefore = sqliteTables(sqlAnywhere);
         const Names postgresBefore = oracleTables(*oracle);
-        selectOnly(list(!refusal.toOracle), {refusal.table});
+        selectOnly(harness->list(source), {refusal.table});
         harness->prompts.shown.clear();
 
-        harness->run(refusal.toOracle ? SendTablesToOracle : SendTablesToSqlAnywhere);
+        harness->run(refusal.target == Side::Oracle ? SendTablesToOracle : SendTablesToSqlAnywhere);
 
         expectOneError(refusal.fragment);
         EXPECT_EQ(target.texts(), listBefore);

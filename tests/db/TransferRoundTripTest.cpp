@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
+
 using namespace tallowmere;
 using namespace tallowmere::testing;
 
@@ -15,6 +18,16 @@ const std::string kNonLatin = "\xd0\x9c\xd0\xbe\xd1\x81\xd0\xba\xd0\xb2\xd0\xb0 
                               "\xe6\x9d\xb1\xe4\xba\xac \xf0\x9f\x98\x80";
 
 class TransferRoundTrip : public BothDatabases {};
+
+// A number as far as a REAL keeps it: the SQLite stand-in's NUMERIC columns
+// hold 15 significant digits.
+FieldValue fifteenDigits(const FieldValue& number) {
+    if (!number)
+        return number;
+    char text[32];
+    std::snprintf(text, sizeof text, "%.15g", std::strtod(number->c_str(), nullptr));
+    return text;
+}
 
 } // namespace
 
@@ -66,6 +79,29 @@ TEST_F(TransferRoundTrip, DecimalsArriveOnSqlAnywhereWithTheirPrecisionScaleAndE
               (Rows{{"1", "12345678.1234", "0.0123456789"},
                     {"2", "-0.0001", "-12345.0123456789"},
                     {"3", "99999999.9999", "1234567890.5"}}));
+}
+
+TEST_F(TransferRoundTrip, UnconstrainedDecimalsGetAColumnThatHoldsEveryValueRead) {
+    const std::string big = "12345678901234567890123456789012345.123456789";
+    const std::string huge = "1" + std::string(129, '0'); // past SQL Anywhere's 127 digits
+    oracle->exec("CREATE TABLE nums(id INTEGER, n NUMERIC, wide NUMERIC)");
+    oracle->exec("INSERT INTO nums VALUES(1, " + big + ", " + huge + "), (2, 0.1234567, NULL), " +
+                 "(3, -1E-7, NULL)");
+    harness->loadLists();
+    select(harness->oracleList, "nums");
+
+    harness->run(SendTablesToSqlAnywhere);
+
+    EXPECT_TRUE(harness->prompts.shown.empty()) << harness->prompts.shown.front();
+    // 35 digits before the point and 9 after, whatever the driver reports.
+    EXPECT_EQ(sqlAnywhere.query("SELECT type FROM pragma_table_info('nums')"),
+              (Rows{{"NUMERIC"}, {"NUMERIC(44,9)"}, {"TEXT"}}));
+    Rows rows = sqlAnywhere.query("SELECT n, wide FROM nums ORDER BY id");
+    for (auto& row : rows)
+        row[0] = fifteenDigits(row[0]);
+    EXPECT_EQ(rows, (Rows{{fifteenDigits(big), huge},
+                          {fifteenDigits("0.1234567"), std::nullopt},
+                          {fifteenDigits("-1E-7"), std::nullopt}}));
 }
 
 TEST_F(TransferRoundTrip, SqlAnywhereTableArrivesOnOracleWithEveryValue) {

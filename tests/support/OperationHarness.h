@@ -38,6 +38,7 @@ struct Harness {
         return {sqlAnywhereList, oracleList, prompts,     pointer,
                 progress,        events,     connections, fields};
     }
+    PlainTableList& list(Side side) { return side == Side::Oracle ? oracleList : sqlAnywhereList; }
     // Runs an operation as the window's button does.
     void run(void (*operation)(const OperationContext&));
     // Fills the lists from the catalogues, as the main window does.

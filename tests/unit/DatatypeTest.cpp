@@ -106,33 +106,53 @@ TEST(TypeMapping, UnknownCodesAndFlagBitsGiveNoNameAndTheTextClause) {
     EXPECT_EQ(ColumnClauseForSqlAnywhere(""), kText);
 }
 
-TEST(TypeMapping, OnlyDecimalsTakeTheSourcePrecisionAndScaleTowardsSqlAnywhere) {
+TEST(TypeMapping, DecimalsHoldTheReportedSizeAndEveryValueRead) {
     struct Case {
-        FieldInfo field;
+        FieldInfo field; // code, reported precision and scale, widest values read
         const char* toSqlAnywhere;
         const char* toOracle;
     };
     const Case cases[] = {
+        // Reported and usable, no values: the report as it is.
         {{"A", 131, 12, 4}, " NUMERIC(12,4),", kNumber},
         {{"A", 14, 20, 10}, " NUMERIC(20,10),", kNumber},
         {{"A", 139, 127, 127}, " NUMERIC(127,127),", kNumber},
         {{"A", 131, 1, 0}, " NUMERIC(1,0),", kNumber},
-        // Outside what SQL Anywhere takes, or not reported: its own default.
+        // Nothing usable reported (0 or out of range), no values: the bare NUMERIC.
         {{"A", 131, 0, 0}, kNumeric, kNumber},
         {{"A", 131, 128, 2}, kNumeric, kNumber},
         {{"A", 131, 10, 11}, kNumeric, kNumber},
         {{"A", 131, 10, -1}, kNumeric, kNumber},
         {{"A", 14, -4, 0}, kNumeric, kNumber},
         {{"A", 131, 4294967298, 2}, kNumeric, kNumber},
-        // Integers and everything else ignore them.
-        {{"A", 3, 10, 0}, kNumeric, kNumeric},
+        // Reported, widened to the values: 3.25 under (38,0); the PostgreSQL
+        // stand-in's (28,9) for 35 digits and 9 decimals; a fraction past the scale.
+        {{"A", 131, 38, 0, {1, 2, 3}}, " NUMERIC(38,2),", kNumber},
+        {{"A", 131, 28, 9, {35, 9, 44}}, " NUMERIC(44,9),", kVarchar},
+        {{"A", 131, 10, 2, {9, 4, 13}}, " NUMERIC(13,4),", kNumber},
+        {{"A", 131, 12, 4, {2, 2, 4}}, " NUMERIC(12,4),", kNumber},
+        // Nothing usable reported: the values alone; bare only when they fit (30,6).
+        {{"A", 131, 0, -127, {0, 7, 7}}, " NUMERIC(7,7),", kNumber},
+        {{"A", 131, 0, 0, {0, 7, 1}}, " NUMERIC(7,7),", kNumber},
+        {{"A", 131, 0, 0, {24, 6, 30}}, kNumeric, kNumber},
+        {{"A", 131, 0, 0, {25, 0, 25}}, " NUMERIC(25,0),", kNumber},
+        {{"A", 131, 128, 2, {3, 2, 5}}, kNumeric, kNumber},
+        // SQL Anywhere's 127 digits, Oracle's 38 significant ones.
+        {{"A", 131, 0, 0, {120, 7, 38}}, " NUMERIC(127,7),", kNumber},
+        {{"A", 131, 0, 0, {121, 7, 39}}, kText, kVarchar},
+        {{"A", 131, 127, 0, {1, 1, 2}}, " NUMERIC(127,1),", kNumber},
+        {{"A", 131, 128, 2, {126, 2, 1}}, kText, kNumber},
+        // The integer family and everything else keep their clauses.
+        {{"A", 3, 10, 0, {200, 0, 200}}, kNumeric, kNumeric},
         {{"A", 20, 19, 0}, kNumeric, kNumeric},
-        {{"A", 200, 10, 2}, kText, kVarchar},
+        {{"A", 200, 10, 2, {1, 2, 3}}, kText, kVarchar},
         {{"A", 205, 10, 2}, " OLEOBJECT,", " BLOB,"},
     };
     for (const Case& c : cases) {
+        const DecimalDigits& read = c.field.widest;
         SCOPED_TRACE(std::to_string(c.field.adoType) + " " + std::to_string(c.field.precision) +
-                     "," + std::to_string(c.field.scale));
+                     "," + std::to_string(c.field.scale) + " read " + std::to_string(read.integer) +
+                     "." + std::to_string(read.fraction) + "/" + std::to_string(read.significant));
         EXPECT_EQ(ColumnClause(Side::SqlAnywhere, c.field), c.toSqlAnywhere);
         EXPECT_EQ(ColumnClause(Side::Oracle, c.field), c.toOracle);
     }

@@ -140,6 +140,48 @@ TEST_F(SnapshotSpill, AFullDiskNamesTheFolderWhileFillingAndBeforeTheFirstRow) {
     }
 }
 
+TEST(DecimalDigits, CountsIntegerPartFractionAndSignificantDigitsOfEachForm) {
+    const std::pair<const char*, DecimalDigits> cases[] = {
+        {"12345678901234567890123456789012345.123456789", {35, 9, 44}},
+        {"0.1234567", {0, 7, 7}},
+        {"-1E-7", {0, 7, 1}},
+        {"-0.0000001", {0, 7, 1}},
+        {"+1.5e+3", {4, 0, 2}},
+        {".5", {0, 1, 1}},
+        {"  00120.2500", {3, 4, 5}},
+        {"-0", {0, 0, 0}},
+        {"NaN", {0, 0, 0}},
+        {"", {0, 0, 0}},
+    };
+    for (const auto& [text, expected] : cases) {
+        SCOPED_TRACE(text);
+        const DecimalDigits digits = DigitsOf(text);
+        EXPECT_EQ(digits.integer, expected.integer);
+        EXPECT_EQ(digits.fraction, expected.fraction);
+        EXPECT_EQ(digits.significant, expected.significant);
+    }
+    // An exponent past every database's range still counts, without overflow.
+    EXPECT_GT(DigitsOf("1E+99999999999999999999999").integer, 127);
+}
+
+TEST(DecimalDigits, TheSnapshotWidensOnlyDecimalFieldsToTheirWidestValue) {
+    auto snapshot = std::make_unique<Snapshot>(
+        std::vector<FieldInfo>{{"A", 131}, {"I", 3}, {"D", 14}, {"T", 200}}, 1);
+    for (const char* a : {"3.25", "-1E-7", "123"}) {
+        for (const FieldValue& value : {FieldValue(a), FieldValue(), FieldValue("9.5"),
+                                        FieldValue("12345.678901234567890123")})
+            snapshot->appendValue(value);
+        snapshot->endRow();
+    }
+    const SnapshotRecordset recordset(std::move(snapshot));
+    EXPECT_EQ(recordset.fieldInfo(0).widest.integer, 3);
+    EXPECT_EQ(recordset.fieldInfo(0).widest.fraction, 7);
+    EXPECT_EQ(recordset.fieldInfo(0).widest.significant, 3);
+    EXPECT_EQ(recordset.fieldInfo(1).widest.integer, 0);
+    EXPECT_EQ(recordset.fieldInfo(2).widest.fraction, 1);
+    EXPECT_EQ(recordset.fieldInfo(3).widest.significant, 0);
+}
+
 TEST(Snapshot, EmptyResultStartsAtEndAndClosedRecordsetRefusesUse) {
     SnapshotRecordset empty(std::make_unique<Snapshot>(kFields, 1));
     EXPECT_TRUE(empty.eof());

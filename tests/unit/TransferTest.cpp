@@ -323,6 +323,15 @@ TEST(TransferToSqlAnywhere, AmongOtherLetterCasesTheLastEntryIsTheOneReplaced) {
     EXPECT_THAT(w.sqlAnywhereList.texts(), ElementsAre("EMP", "Emp", "X"));
 }
 
+TEST(TransferToSqlAnywhere, ADecimalReportedWithScaleZeroKeepsTheFractionsOfItsValues) {
+    Window w;
+    w.connections.serve("SELECT * FROM \"PAY\"", {{{"AMOUNT", 131, 38, 0}}, {{"3.25"}, {"12"}}});
+    fill(w.oracleList, {"PAY"}, {0}, 0);
+    SendTablesToSqlAnywhere(w.context());
+    EXPECT_EQ(w.logWith("execute CREATE"),
+              Log{"#2 execute CREATE TABLE \"PAY\"(\"AMOUNT\" NUMERIC(38,2));"});
+}
+
 TEST(TransferFailure, MessageForOtherFailuresCarriesNumberZero) {
     EXPECT_EQ(failureMessage(std::runtime_error("broken")), "Error 0\n\nbroken");
     EXPECT_EQ(failureMessage(DatabaseError(-3, "HY000", "[HY000] x")), "Error -3\n\n[HY000] x");
