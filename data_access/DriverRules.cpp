@@ -8,19 +8,34 @@ namespace tallowmere {
 namespace {
 constexpr std::string_view kOracleOwnDriverPrefix = "libsqora";
 constexpr std::string_view kOracleDbmsName = "Oracle";
+// In the file name of SQLite's driver however it is installed: sqlite3odbc.so,
+// libsqlite3odbc.so.
+constexpr std::string_view kSqliteDriverPart = "sqlite3odbc";
+// PostgreSQL's driver: psqlodbcw.so, psqlodbca.so.
+constexpr std::string_view kPostgresDriverPart = "psqlodbc";
+
+std::string_view fileName(std::string_view path) {
+    const size_t slash = path.rfind('/');
+    return slash == std::string_view::npos ? path : path.substr(slash + 1);
+}
 } // namespace
 
 std::string_view OracleDatabaseKeyword(std::string_view driverLibrary) {
-    const size_t slash = driverLibrary.rfind('/');
-    const std::string_view file =
-        slash == std::string_view::npos ? driverLibrary : driverLibrary.substr(slash + 1);
-    return file.starts_with(kOracleOwnDriverPrefix) ? "DBQ=" : "Server=";
+    return fileName(driverLibrary).starts_with(kOracleOwnDriverPrefix) ? "DBQ=" : "Server=";
 }
 
 bool NamesOracle(std::string_view dbmsName) {
     return std::equal(
         dbmsName.begin(), dbmsName.end(), kOracleDbmsName.begin(), kOracleDbmsName.end(),
         [](unsigned char a, unsigned char b) { return std::tolower(a) == std::tolower(b); });
+}
+
+bool CutsBinaryArrays(std::string_view driverName) {
+    return fileName(driverName).find(kSqliteDriverPart) != std::string_view::npos;
+}
+
+bool TakesLongBinaryAsVarBinary(std::string_view driverName) {
+    return fileName(driverName).find(kPostgresDriverPart) != std::string_view::npos;
 }
 
 } // namespace tallowmere
