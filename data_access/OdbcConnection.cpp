@@ -3,6 +3,7 @@
 #include "AdoErrors.h"
 #include "AdoType.h"
 #include "OdbcHandle.h"
+#include "OdbcRowArray.h"
 #include "OdbcText.h"
 #include "Snapshot.h"
 #include "Utf16.h"
@@ -73,6 +74,7 @@ struct OdbcConnection::Private {
     OdbcHandle executeStatement; // reused by execute(), one per connection
     std::u16string executeText;  // execute()'s statement for a wide driver
     bool connected = false;
+    bool autoCommit = true; // as every ODBC connection starts
     CursorLocation cursorLocation = CursorLocation::Server;
     // The statement running now, for cancel() from another thread.
     std::mutex readingLock;
@@ -190,9 +192,14 @@ std::unique_ptr<Recordset> OdbcConnection::openSchema(int schema) {
 
 void OdbcConnection::close() {
     d->executeStatement.reset();
+    // Drivers refuse to disconnect with work neither committed nor rolled
+    // back, which would keep the connection, and SQLite's file lock, open.
+    if (d->connected && !d->autoCommit)
+        SQLEndTran(SQL_HANDLE_DBC, d->connection.get(), SQL_ROLLBACK);
     if (d->connected)
         SQLDisconnect(d->connection.get());
     d->connected = false;
+    d->autoCommit = true;
     d->connection.reset();
     d->environment.reset();
 }
@@ -214,6 +221,33 @@ void OdbcConnection::cancel() {
     const std::lock_guard lock(d->readingLock);
     if (d->reading != SQL_NULL_HSTMT)
         SQLCancel(d->reading);
+}
+
+void OdbcConnection::setAutoCommit(bool on) {
+    d->requireOpen();
+    const SQLULEN value = on ? SQL_AUTOCOMMIT_ON : SQL_AUTOCOMMIT_OFF;
+    check(SQLSetConnectAttr(d->connection.get(), SQL_ATTR_AUTOCOMMIT,
+                            reinterpret_cast<SQLPOINTER>(value), SQL_IS_UINTEGER),
+          d->connection);
+    d->autoCommit = on;
+}
+
+void OdbcConnection::commit() {
+    d->requireOpen();
+    check(SQLEndTran(SQL_HANDLE_DBC, d->connection.get(), SQL_COMMIT), d->connection);
+}
+
+void OdbcConnection::rollback() {
+    d->requireOpen();
+    check(SQLEndTran(SQL_HANDLE_DBC, d->connection.get(), SQL_ROLLBACK), d->connection);
+}
+
+std::unique_ptr<RowArrayInsert>
+OdbcConnection::prepareRowArray(const std::string& statement, const std::vector<FieldInfo>& fields,
+                                size_t arrayRows, size_t rowsPerExecution) {
+    d->requireOpen();
+    return std::make_unique<OdbcRowArray>(d->connection, statement, fields, arrayRows,
+                                          rowsPerExecution);
 }
 
 } // namespace tallowmere
