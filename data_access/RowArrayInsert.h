@@ -32,7 +32,8 @@ public:
     // Sends every held row, rowsPerExecution rows per execution. Throws
     // DatabaseError when the database refuses any of them; the rows stay held.
     virtual void executeAll() = 0;
-    // Sends the held row at index alone.
+    // Sends the held row at index alone, as executeAll() does. An index past
+    // the rows held throws the ADO "no current record" error.
     virtual void executeRow(size_t index) = 0;
     // Lets go of the held rows, keeping the room they took for the next array.
     virtual void clear() = 0;
