@@ -22,7 +22,7 @@ bool NamesOracle(std::string_view dbmsName);
 
 // True for a driver (by its SQL_DRIVER_NAME) that sends every binary value of
 // a parameter array at the length of the array's first one: SQLite's
-// (sqlite3odbc.so 0.9998, softace/sqliteodbc issue 8). Rows with a long
+// (sqlite3odbc.so 0.9998; reported at github.com/softace/sqliteodbc). Rows with a long
 // binary then go to it one row per execution.
 bool CutsBinaryArrays(std::string_view driverName);
 
