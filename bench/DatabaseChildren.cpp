@@ -1,5 +1,6 @@
 #include "DatabaseChildren.h"
 
+#include "BareArrayLoop.h"
 #include "BareInsertLoop.h"
 #include "BareOdbc.h"
 #include "ChildArgs.h"
@@ -63,6 +64,14 @@ int limitChild(char** argv) {
     const LoopResult result = runBareInsertLoop(argv[3], argv[4], std::string(argv[5]) == "1");
     report("seconds", result.seconds);
     report("inserts", static_cast<double>(result.statements));
+    return 0;
+}
+
+int arrayLimitChild(char** argv) {
+    const LoopResult result = runBareArrayLoop(argv[3], argv[4], argv[5],
+                                               std::string(argv[6]) == "1", std::stoul(argv[7]));
+    report("seconds", result.seconds);
+    report("rows", static_cast<double>(result.statements));
     return 0;
 }
 

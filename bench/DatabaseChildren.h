@@ -14,5 +14,7 @@ int resetChild(int argc, char** argv);
 int checkChild(char** argv);
 // limit CONNECTION INSERTS-FILE WIDE
 int limitChild(char** argv);
+// array-limit SOURCE-CONNECTION TABLE TARGET-CONNECTION WIDE ARRAY-ROWS
+int arrayLimitChild(char** argv);
 
 } // namespace bench

@@ -50,7 +50,7 @@ ChildResult runPsql(const std::string& sql, const ChildOptions& options,
 
 } // namespace
 
-PostgresServer::PostgresServer(const std::string& sourceFolder)
+PostgresServer::PostgresServer(const std::string& sourceFolder, Commits commits)
     : mScript(sourceFolder + "/scripts/postgres-server") {
     if (!env("TALLOWMERE_PG_PORT").empty())
         return;
@@ -58,7 +58,10 @@ PostgresServer::PostgresServer(const std::string& sourceFolder)
     if (!mkdtemp(pattern.data()))
         throw std::runtime_error("Cannot create a folder for the PostgreSQL server.");
     mFolder = pattern;
-    const ChildResult started = runChild({"bash", mScript, "start", mFolder});
+    std::vector<std::string> start{"bash", mScript, "start", mFolder};
+    if (commits == Commits::Durable)
+        start.push_back("durable");
+    const ChildResult started = runChild(start);
     if (started.exitCode != 0) {
         runChild({"bash", mScript, "stop", mFolder});
         throw std::runtime_error("The PostgreSQL server did not start.");
@@ -72,12 +75,27 @@ PostgresServer::~PostgresServer() {
 }
 
 std::string PostgresServer::sid() const {
-    return env("TALLOWMERE_PG_HOST") + ";Port=" + env("TALLOWMERE_PG_PORT") +
+    return sidThrough(port());
+}
+
+std::string PostgresServer::sidThrough(int port) const {
+    return env("TALLOWMERE_PG_HOST") + ";Port=" + std::to_string(port) +
            ";Database=" + env("TALLOWMERE_PG_DATABASE");
+}
+
+int PostgresServer::port() const {
+    return std::stoi(env("TALLOWMERE_PG_PORT"));
 }
 
 void PostgresServer::adminExec(const std::string& sql) const {
     runPsql(sql, {"/dev/null", false}, {});
+}
+
+bool PostgresServer::commitsDurably() const {
+    return runPsql("SELECT current_setting('fsync') = 'on' AND "
+                   "current_setting('synchronous_commit') = 'on'",
+                   {}, {"-At"})
+               .output == "t\n";
 }
 
 StoppedBackends::StoppedBackends(const std::string& user) {

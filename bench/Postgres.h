@@ -8,16 +8,26 @@
 
 namespace bench {
 
+// Whether a server started here waits for the disk at each commit, as
+// PostgreSQL does by default, or leaves that to the operating system.
+enum class Commits { Fast, Durable };
+
 class PostgresServer {
 public:
-    explicit PostgresServer(const std::string& sourceFolder);
+    explicit PostgresServer(const std::string& sourceFolder, Commits commits = Commits::Fast);
     ~PostgresServer();
     PostgresServer(const PostgresServer&) = delete;
     PostgresServer& operator=(const PostgresServer&) = delete;
 
     // The SID text of the Oracle side: host, then port and database.
     std::string sid() const;
+    // The same through another port on loopback, such as a DelayRelay's.
+    std::string sidThrough(int port) const;
+    int port() const;
     void adminExec(const std::string& sql) const;
+    // True when every commit waits for the disk: fsync and synchronous_commit
+    // both on. The server the environment names may have either.
+    bool commitsDurably() const;
 
 private:
     std::string mScript;

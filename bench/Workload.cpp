@@ -39,6 +39,17 @@ long expectedNulls(long rows) {
     return rows / 3;
 }
 
+std::string wholeTableQuery(const std::string& table) {
+    return "SELECT * FROM \"" + table + "\"";
+}
+
+std::string boundInsert(const std::string& table, size_t columns) {
+    std::string text = "INSERT INTO \"" + table + "\" VALUES (";
+    for (size_t i = 0; i < columns; ++i)
+        text += i == 0 ? "?" : ", ?";
+    return text + ")";
+}
+
 std::string catalogueTableDefinition(long index, long count) {
     // Created in a scattered order, so the list does not receive them sorted.
     const long name = (index * 7919) % count;

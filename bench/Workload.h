@@ -2,6 +2,7 @@
 // mixes, generated inside the source database in one statement.
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 namespace bench {
@@ -18,6 +19,11 @@ std::string rowCountQuery();
 std::string firstRowMatchesQuery();
 std::string nullCountQuery();
 long expectedNulls(long rows);
+
+// The array loop's reading of the whole table, and its INSERT with one
+// parameter marker per column.
+std::string wholeTableQuery(const std::string& table);
+std::string boundInsert(const std::string& table, size_t columns);
 
 // Many empty tables, for the catalogues, and Oracle's catalogue view on SQLite.
 std::string catalogueTableDefinition(long index, long count);

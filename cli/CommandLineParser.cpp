@@ -69,6 +69,9 @@ struct CommandParser {
     QCommandLineOption to{QStringLiteral("to"), q(texts::kToOptionHelp), QStringLiteral("side")};
     QCommandLineOption overwrite{QStringLiteral("overwrite"), q(texts::kOverwriteOptionHelp)};
     QCommandLineOption all{QStringLiteral("all"), q(texts::kAllOptionHelp)};
+    QCommandLineOption batchRows{QStringLiteral("batch-rows"), q(texts::kBatchRowsOptionHelp),
+                                 QStringLiteral("rows"), QStringLiteral("1000")};
+    QCommandLineOption rowByRow{QStringLiteral("row-by-row"), q(texts::kRowByRowOptionHelp)};
 
     CommandParser(const QString& command, const char* description, const QString& syntax) {
         parser.setApplicationDescription(q(description));
@@ -77,6 +80,8 @@ struct CommandParser {
             parser.addOption(to);
             parser.addOption(overwrite);
             parser.addOption(all);
+            parser.addOption(batchRows);
+            parser.addOption(rowByRow);
         }
         parser.addOption(sid);
         parser.addOption(user);
@@ -102,7 +107,8 @@ QString syntaxOf(const QString& command) {
     if (command == kList)
         return QStringLiteral("list oracle|sqlanywhere");
     if (command == kCopy)
-        return QStringLiteral("copy --to sqlanywhere|oracle [--overwrite] (TABLE... | --all)");
+        return QStringLiteral("copy --to sqlanywhere|oracle [--overwrite] [--batch-rows N | "
+                              "--row-by-row] (TABLE... | --all)");
     if (command == kDrop)
         return QStringLiteral("drop oracle|sqlanywhere TABLE...");
     return QStringLiteral("rename oracle|sqlanywhere OLD NEW");
@@ -135,6 +141,12 @@ ParsedCommandLine parseCopy(const CommandParser& p, CommandRequest request) {
     request.all = p.parser.isSet(p.all);
     if (request.all == !tables.isEmpty())
         return UsageError{texts::kTablesOrAll, "copy"};
+    bool isNumber = false;
+    const qulonglong arrayRows = p.parser.value(p.batchRows).toULongLong(&isNumber);
+    if (!isNumber || arrayRows == 0)
+        return UsageError{texts::kBatchRowsWrong, "copy"};
+    request.arrayRows = static_cast<size_t>(arrayRows);
+    request.rowByRow = p.parser.isSet(p.rowByRow);
     request.kind = CommandKind::Copy;
     request.side = *target;
     request.overwrite = p.parser.isSet(p.overwrite);

@@ -29,6 +29,10 @@ struct CommandRequest {
     std::vector<std::string> tables; // copy, drop: the tables; rename: old and new
     bool all = false;
     bool overwrite = false;
+    // copy: rows bound in arrays of so many, a transaction each; or, with
+    // rowByRow, the window's way, one INSERT text a row.
+    size_t arrayRows = 1000;
+    bool rowByRow = false;
     SettingOverrides overrides;
 };
 

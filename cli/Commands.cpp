@@ -1,5 +1,6 @@
 #include "Commands.h"
 
+#include "BoundArrayRows.h"
 #include "CommandFailure.h"
 #include "Interrupt.h"
 #include "TerminalSide.h"
@@ -193,7 +194,8 @@ void CommandRun::copy() {
 
     TransferConnections connections(mContext, direction);
     InsertTextRows insertTexts;
-    RowSender& rows = mEnvironment.rows ? *mEnvironment.rows : insertTexts;
+    BoundArrayRows arrays(mRequest.arrayRows);
+    RowSender& rows = mRequest.rowByRow ? static_cast<RowSender&>(insertTexts) : arrays;
     TableCopier copier(mContext, direction, connections, rows, mProgress);
     for (const std::string& table : tables)
         copyTable(copier, connections.target(), table, direction.target);
@@ -230,8 +232,10 @@ void CommandRun::sayFailure(const std::exception& error,
         return;
     }
     const auto* database = dynamic_cast<const DatabaseError*>(&error);
-    const std::string context = texts::failureContext(
-        database ? database->state() : "", standing.table, standing.written, standing.total);
+    std::string context = texts::failureContext(database ? database->state() : "", standing.table,
+                                                standing.written, standing.total);
+    if (const auto* row = dynamic_cast<const RowFailure*>(&error))
+        context += texts::failingRow(row->row());
     std::fprintf(mEnvironment.err, "tallowmere: %s\n%s\n", failureMessage(error).c_str(),
                  context.c_str());
 }

@@ -10,10 +10,6 @@
 #include <cstdio>
 #include <string>
 
-namespace tallowmere {
-class RowSender;
-}
-
 namespace tallowmere::cli {
 
 // What a command runs with: where it connects, the stored values, and the
@@ -26,8 +22,6 @@ struct CommandEnvironment {
     std::FILE* out = stdout;
     std::FILE* err = stderr;
     bool errIsTerminal = false; // whether a person watches the progress line
-    // How a copy sends its rows; none: the window's way, one INSERT text a row.
-    RowSender* rows = nullptr;
 };
 
 // The exit statuses of a command.

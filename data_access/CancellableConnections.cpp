@@ -38,6 +38,15 @@ public:
     bool isOpen() const override { return mConnection->isOpen(); }
     std::string dbmsName() const override { return mConnection->dbmsName(); }
     void cancel() override { mConnection->cancel(); }
+    void setAutoCommit(bool on) override { mConnection->setAutoCommit(on); }
+    void commit() override { mConnection->commit(); }
+    void rollback() override { mConnection->rollback(); }
+    std::unique_ptr<RowArrayInsert> prepareRowArray(const std::string& statement,
+                                                    const std::vector<FieldInfo>& fields,
+                                                    size_t arrayRows,
+                                                    size_t rowsPerExecution) override {
+        return mConnection->prepareRowArray(statement, fields, arrayRows, rowsPerExecution);
+    }
 
 private:
     CancellableConnections& mOwner;

@@ -4,9 +4,11 @@
 #pragma once
 
 #include "Recordset.h"
+#include "RowArrayInsert.h"
 
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace tallowmere {
 
@@ -40,6 +42,21 @@ public:
     // Called from another thread: asks the call running on this connection to
     // stop, which it then does by failing. Without such a call it does nothing.
     virtual void cancel() {}
+
+    // Transactions. Autocommit is on from open(); with it off, nothing is
+    // kept until commit(). A connection that cannot throws the ADO "not
+    // capable" error (AdoError::NotCapable).
+    virtual void setAutoCommit(bool on);
+    virtual void commit();
+    virtual void rollback();
+    // The INSERT statement, with one parameter marker per field, prepared once
+    // for arrays of up to arrayRows rows sent rowsPerExecution at a time (both
+    // at least 1). The fields are those of the rows it will be given. It must
+    // be destroyed before this connection closes.
+    virtual std::unique_ptr<RowArrayInsert> prepareRowArray(const std::string& statement,
+                                                            const std::vector<FieldInfo>& fields,
+                                                            size_t arrayRows,
+                                                            size_t rowsPerExecution);
 };
 
 class ConnectionFactory {

@@ -8,7 +8,11 @@ namespace tallowmere {
 namespace {
 constexpr std::string_view kOracleOwnDriverPrefix = "libsqora";
 constexpr std::string_view kOracleDbmsName = "Oracle";
-constexpr std::string_view kPostgresDriverPrefix = "psqlodbc";
+// In the file name of SQLite's driver however it is installed: sqlite3odbc.so,
+// libsqlite3odbc.so.
+constexpr std::string_view kSqliteDriverPart = "sqlite3odbc";
+// PostgreSQL's driver: psqlodbcw.so, psqlodbca.so.
+constexpr std::string_view kPostgresDriverPart = "psqlodbc";
 
 std::string_view fileName(std::string_view path) {
     const size_t slash = path.rfind('/');
@@ -27,7 +31,15 @@ bool NamesOracle(std::string_view dbmsName) {
 }
 
 bool DriverCancelsFromAnotherThread(std::string_view driverName) {
-    return fileName(driverName).starts_with(kPostgresDriverPrefix);
+    return fileName(driverName).find(kPostgresDriverPart) != std::string_view::npos;
+}
+
+bool CutsBinaryArrays(std::string_view driverName) {
+    return fileName(driverName).find(kSqliteDriverPart) != std::string_view::npos;
+}
+
+bool TakesLongBinaryAsVarBinary(std::string_view driverName) {
+    return fileName(driverName).find(kPostgresDriverPart) != std::string_view::npos;
 }
 
 } // namespace tallowmere

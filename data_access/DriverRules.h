@@ -32,4 +32,22 @@ bool NamesOracle(std::string_view dbmsName);
 //   nothing of SQLCancel from another thread, so they are not asked.
 bool DriverCancelsFromAnotherThread(std::string_view driverName);
 
+// True for a driver (by its SQL_DRIVER_NAME) that sends every binary value of
+// a parameter array at the length of the array's first one: SQLite's
+// (sqlite3odbc.so 0.9998; reported at github.com/softace/sqliteodbc). Rows with a long
+// binary then go to it one row per execution.
+bool CutsBinaryArrays(std::string_view driverName);
+
+// True for a driver that takes a long binary parameter (SQL_LONGVARBINARY)
+// only for a column of its own binary type and refuses it for a domain over
+// that type, but takes SQL_VARBINARY of any length: PostgreSQL's (psqlodbc
+// 13.02, "Could not convert binary other than LO type"), which meets such a
+// domain as the Oracle stand-in's BLOB. Long binaries go to it as SQL_VARBINARY.
+bool TakesLongBinaryAsVarBinary(std::string_view driverName);
+
+// Several versions of Oracle's own driver mishandle parameter arrays that
+// carry large objects: towards Oracle, a table with a long binary column is
+// sent one row per execution (still bound, still a transaction per array).
+inline constexpr bool kOracleTakesLargeObjectArrays = false;
+
 } // namespace tallowmere

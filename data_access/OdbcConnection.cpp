@@ -4,6 +4,7 @@
 #include "AdoType.h"
 #include "DriverRules.h"
 #include "OdbcHandle.h"
+#include "OdbcRowArray.h"
 #include "OdbcText.h"
 #include "Snapshot.h"
 #include "Utf16.h"
@@ -91,6 +92,7 @@ struct OdbcConnection::Private {
     OdbcHandle executeStatement; // reused by execute(), one per connection
     std::u16string executeText;  // execute()'s statement for a wide driver
     bool connected = false;
+    bool autoCommit = true; // as every ODBC connection starts
     CursorLocation cursorLocation = CursorLocation::Server;
     // Set by cancel() from another thread, and never cleared: every call
     // after it fails at once.
@@ -227,9 +229,14 @@ std::unique_ptr<Recordset> OdbcConnection::openSchema(int schema) {
 
 void OdbcConnection::close() {
     d->executeStatement.reset();
+    // Drivers refuse to disconnect with work neither committed nor rolled
+    // back, which would keep the connection, and SQLite's file lock, open.
+    if (d->connected && !d->autoCommit)
+        SQLEndTran(SQL_HANDLE_DBC, d->connection.get(), SQL_ROLLBACK);
     if (d->connected)
         SQLDisconnect(d->connection.get());
     d->connected = false;
+    d->autoCommit = true;
     d->connection.reset();
     d->environment.reset();
 }
@@ -249,6 +256,39 @@ void OdbcConnection::cancel() {
     // Its result, if any, no longer matters: the cancelled call fails anyway.
     if (d->executing != SQL_NULL_HSTMT)
         (void)SQLCancel(d->executing);
+}
+
+void OdbcConnection::setAutoCommit(bool on) {
+    d->requireOpen();
+    const SQLULEN value = on ? SQL_AUTOCOMMIT_ON : SQL_AUTOCOMMIT_OFF;
+    check(SQLSetConnectAttr(d->connection.get(), SQL_ATTR_AUTOCOMMIT,
+                            reinterpret_cast<SQLPOINTER>(value), SQL_IS_UINTEGER),
+          d->connection);
+    d->autoCommit = on;
+}
+
+void OdbcConnection::commit() {
+    d->requireOpen();
+    check(SQLEndTran(SQL_HANDLE_DBC, d->connection.get(), SQL_COMMIT), d->connection);
+}
+
+void OdbcConnection::rollback() {
+    // Also after a cancel: what the cancelled work left open is undone.
+    if (!d->connected)
+        throw adoError(AdoError::ObjectClosed);
+    check(SQLEndTran(SQL_HANDLE_DBC, d->connection.get(), SQL_ROLLBACK), d->connection);
+}
+
+std::unique_ptr<RowArrayInsert>
+OdbcConnection::prepareRowArray(const std::string& statement, const std::vector<FieldInfo>& fields,
+                                size_t arrayRows, size_t rowsPerExecution) {
+    d->requireOpen();
+    Private* const connection = d.get(); // the array goes before its connection closes
+    return std::make_unique<OdbcRowArray>(
+        d->connection, statement, fields, arrayRows, rowsPerExecution,
+        [connection](SQLHSTMT handle, const std::function<void()>& call) {
+            connection->executeCancellable(handle, call);
+        });
 }
 
 } // namespace tallowmere

@@ -29,6 +29,13 @@ public:
     bool isOpen() const override;
     std::string dbmsName() const override;
     void cancel() override;
+    void setAutoCommit(bool on) override;
+    void commit() override;
+    void rollback() override;
+    std::unique_ptr<RowArrayInsert> prepareRowArray(const std::string& statement,
+                                                    const std::vector<FieldInfo>& fields,
+                                                    size_t arrayRows,
+                                                    size_t rowsPerExecution) override;
 
     // The string handed to the driver manager for an ADO-style one.
     static std::string odbcConnectionString(const std::string& connectionString);

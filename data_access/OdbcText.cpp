@@ -39,16 +39,22 @@ bool readPieces(const OdbcHandle& statement, size_t room, size_t unit, Get get, 
 
 } // namespace
 
-bool driverTakesWideText(const OdbcHandle& connection) {
-    // The driver manager hands wide calls straight to a driver that has them;
-    // for one that has not, it narrows the text in a way that loses every
-    // character past Latin-1. So look at the driver library itself.
+std::string driverName(const OdbcHandle& connection) {
     SQLCHAR name[512] = {};
     SQLSMALLINT length = 0;
     if (!SQL_SUCCEEDED(
             SQLGetInfo(connection.get(), SQL_DRIVER_NAME, name, SQLSMALLINT(sizeof name), &length)))
+        return {};
+    return reinterpret_cast<const char*>(name);
+}
+
+bool driverTakesWideText(const OdbcHandle& connection) {
+    // The driver manager hands wide calls straight to a driver that has them;
+    // for one that has not, it narrows the text in a way that loses every
+    // character past Latin-1. So look at the driver library itself.
+    const std::string driver = driverName(connection);
+    if (driver.empty())
         return true;
-    const std::string driver = reinterpret_cast<const char*>(name);
     struct Search {
         std::string driver;
         std::string path;
@@ -96,6 +102,20 @@ void execDirect(const OdbcHandle& statement, const std::string& text, bool noDat
                             SQLINTEGER(wide.size()));
     }
     check(rc, statement, noDataIsOk);
+}
+
+void prepareStatement(const OdbcHandle& statement, const std::string& text) {
+    if (statement.narrow()) {
+        check(SQLPrepare(statement.get(),
+                         reinterpret_cast<SQLCHAR*>(const_cast<char*>(text.data())),
+                         SQLINTEGER(text.size())),
+              statement);
+        return;
+    }
+    std::u16string wide = utf8ToUtf16(text);
+    check(SQLPrepareW(statement.get(), reinterpret_cast<SQLWCHAR*>(wide.data()),
+                      SQLINTEGER(wide.size())),
+          statement);
 }
 
 std::string columnName(const OdbcHandle& statement, SQLUSMALLINT column, SQLSMALLINT& sqlType) {

@@ -11,6 +11,8 @@ namespace tallowmere {
 
 class Snapshot;
 
+// The connected driver's file name (SQL_DRIVER_NAME); empty when it says none.
+std::string driverName(const OdbcHandle& connection);
 // True when the connected driver has the wide calls of its own.
 bool driverTakesWideText(const OdbcHandle& connection);
 
@@ -18,6 +20,8 @@ bool driverTakesWideText(const OdbcHandle& connection);
 // many statements passes one that keeps its room.
 void execDirect(const OdbcHandle& statement, const std::string& text, bool noDataIsOk,
                 std::u16string* wideBuffer = nullptr);
+// Prepares a statement to be executed with its parameters bound.
+void prepareStatement(const OdbcHandle& statement, const std::string& text);
 std::string columnName(const OdbcHandle& statement, SQLUSMALLINT column, SQLSMALLINT& sqlType);
 // Reads one value whole, in modest pieces, into the snapshot (text or null).
 void readTextValue(const OdbcHandle& statement, SQLUSMALLINT column, std::u16string& wideBuffer,

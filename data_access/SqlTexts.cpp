@@ -89,4 +89,15 @@ std::string InsertStart(const std::string& tableName) {
     return "INSERT INTO " + QuoteIdentifier(tableName) + " VALUES(";
 }
 
+std::string BoundInsertText(const std::string& tableName, size_t columns) {
+    std::string statement = InsertStart(tableName);
+    for (size_t i = 0; i < columns; ++i) {
+        if (i > 0)
+            statement += kInsertValueSeparator;
+        statement += '?';
+    }
+    statement += kInsertEnd;
+    return statement;
+}
+
 } // namespace tallowmere

@@ -1,6 +1,7 @@
 // Every SQL text the program sends, built here and nowhere else: the Oracle
 // catalogue query and session statement, SELECT *, DROP TABLE, CREATE TABLE
-// with its column clauses, the parts of a row's INSERT, and both renames.
+// with its column clauses, the parts of a row's INSERT, the INSERT whose
+// values are bound, and both renames.
 #pragma once
 
 #include "Side.h"
@@ -61,5 +62,9 @@ std::string InsertStart(const std::string& tableName);
 inline constexpr const char* kInsertValueSeparator = ", ";
 inline constexpr const char* kInsertNull = "NULL";
 inline constexpr char kInsertEnd = ')';
+
+// The INSERT whose values are bound: the same start, one parameter marker
+// per column.
+std::string BoundInsertText(const std::string& tableName, size_t columns);
 
 } // namespace tallowmere

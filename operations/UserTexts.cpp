@@ -87,7 +87,8 @@ std::string spillFailed(const std::string& folder, const std::string& reason) {
 std::string commandLineSummary() {
     return "Without a command, opens the windows. The commands work without a display:\n"
            "  list oracle|sqlanywhere\n"
-           "  copy --to sqlanywhere|oracle [--overwrite] (TABLE... | --all)\n"
+           "  copy --to sqlanywhere|oracle [--overwrite] [--batch-rows N | --row-by-row]\n"
+           "       (TABLE... | --all)\n"
            "  drop oracle|sqlanywhere TABLE...\n"
            "  rename oracle|sqlanywhere OLD NEW\n"
            "The connection values are the ones the window stores; --oracle-sid, --oracle-user "
@@ -144,6 +145,10 @@ std::string failureContext(const std::string& sqlState, const std::string& table
         text += "; table \"" + table + "\": " + std::to_string(written) + " of " +
                 std::to_string(total) + " rows written";
     return text;
+}
+
+std::string failingRow(long row) {
+    return "; row " + std::to_string(row) + " of the table failed";
 }
 
 std::string interrupted(const std::string& table, long written, long total) {

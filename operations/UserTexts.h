@@ -75,6 +75,12 @@ inline constexpr const char* kOverwriteOptionHelp =
     "Drop and replace a table that already exists on the target.";
 inline constexpr const char* kAllOptionHelp =
     "Every table of the source side, in the list's order.";
+inline constexpr const char* kBatchRowsOptionHelp =
+    "Rows bound and sent together, one transaction each (default 1000).";
+inline constexpr const char* kRowByRowOptionHelp =
+    "Send the window's INSERT texts instead, one autocommitted statement a row.";
+inline constexpr const char* kBatchRowsWrong =
+    "--batch-rows takes a whole number of rows, 1 or more";
 inline constexpr const char* kSidOptionHelp = "The Oracle SID for this run (not stored).";
 inline constexpr const char* kUserOptionHelp = "The Oracle user name for this run (not stored).";
 inline constexpr const char* kDsnOptionHelp =
@@ -97,6 +103,7 @@ std::string tableExists(const std::string& table, Side side);
 std::string rowCountDiffers(const std::string& table, long read, long counted);
 std::string failureContext(const std::string& sqlState, const std::string& table, long written,
                            long total);
+std::string failingRow(long row);
 std::string interrupted(const std::string& table, long written, long total);
 std::string progressLine(const std::string& table, long done, long total, long perSecond);
 

@@ -43,12 +43,11 @@ private:
     size_t mBackslash;
 };
 
-// By the code narrowed to 16 bits, as the column clause reads it.
+} // namespace
+
 bool isLongBinary(int adoType) {
     return static_cast<int16_t>(adoType) == adLongVarBinary;
 }
-
-} // namespace
 
 void appendLiteral(std::string& statement, std::string_view value, Side target) {
     DoubledCharacters doubled(value, target == Side::SqlAnywhere);

@@ -12,6 +12,10 @@
 
 namespace tallowmere {
 
+// Whether a field is a long binary, by its code narrowed to 16 bits as the
+// column clause reads it.
+bool isLongBinary(int adoType);
+
 // A value as a string literal for the target. SQL Anywhere reads a backslash
 // in a literal as an escape, so there backslashes are doubled too.
 void appendLiteral(std::string& statement, std::string_view value, Side target);

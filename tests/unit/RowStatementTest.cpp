@@ -131,5 +131,12 @@ TEST(RowStatement, LongBinariesGoAsByteEscapesOnlyTowardsSqlAnywhere) {
               "INSERT INTO \"B\" VALUES('0''\\\\', NULL, NULL, NULL)");
 }
 
+TEST(RowStatement, TheBoundInsertNamesTheTableAsTheRowsInsertDoes) {
+    const std::string row = statementFor(Side::Oracle, "a\"b", {"1", "2"});
+    const std::string bound = BoundInsertText("a\"b", 2);
+    EXPECT_EQ(bound, "INSERT INTO \"a\"\"b\" VALUES(?, ?)");
+    EXPECT_EQ(row.substr(0, row.find('(')), bound.substr(0, bound.find('(')));
+}
+
 } // namespace
 } // namespace tallowmere

@@ -1,0 +1,40 @@
+// The program run as a script runs it, against both real stand-ins: the
+// settings file holds values that reach both, and each run is a process with
+// its output and exit status.
+#pragma once
+
+#include "db/TestSql.h"
+#include "faults/Processes.h"
+
+namespace tallowmere::testing {
+
+using faults::ProgramRun;
+
+class CommandRun : public BothDatabases {
+protected:
+    void SetUp() override {
+        BothDatabases::SetUp();
+        if (oracle)
+            storeSettingsFile(workingSettings(*oracle));
+    }
+    void TearDown() override { storeSettingsFile({}); }
+
+    static ProgramRun run(const std::vector<std::string>& words,
+                          const std::vector<std::string>& environment = {}) {
+        std::vector<std::string> argv{TALLOWMERE_PROGRAM};
+        argv.insert(argv.end(), words.begin(), words.end());
+        return faults::runProgram(argv, environment);
+    }
+    // A table on the SQL Anywhere side with these rows, every value a literal.
+    void makeSqliteTable(const std::string& table, const std::string& columns, const Rows& rows) {
+        sqlAnywhere.exec("CREATE TABLE " + quoted(table) + "(" + columns + ")");
+        for (const auto& row : rows) {
+            std::string values;
+            for (const FieldValue& value : row)
+                values += (values.empty() ? "" : ", ") + (value ? literal(*value) : "NULL");
+            sqlAnywhere.exec("INSERT INTO " + quoted(table) + " VALUES(" + values + ")");
+        }
+    }
+};
+
+} // namespace tallowmere::testing
