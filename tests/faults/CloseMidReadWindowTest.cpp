@@ -36,12 +36,8 @@ TEST(FaultCloseMidRead, ClosingTheWindowWhileASqliteTableIsReadEndsCleanly) {
     for (int attempt = 0; attempt < kTries; ++attempt) {
         CountingConnectionFactory connections;
         gui::FormHarness harness(connections);
-        harness.storeSettings(workingSettings(oracle));
-        harness.start();
-        Form2* main = harness.mainWindow();
+        Form2* main = harness.startWithFirstSqlAnywhereTableChosen(workingSettings(oracle));
         ASSERT_NE(main, nullptr);
-        main->List1->setSelected(0, true);
-        main->List1->setCurrentIndex(0);
         QSignalSpy ended(harness.windows.get(), &ProgramWindows::programEndRequested);
         bool midRead = false;
         QTimer::singleShot(kFirstCloseMs + attempt * kCloseStepMs, main, [&] {

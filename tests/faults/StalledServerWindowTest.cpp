@@ -39,12 +39,8 @@ TEST(FaultStalledServer, ClosingTheWindowMidCopyEndsTheProgramWithinTwoSeconds) 
     } goOn;
     CountingConnectionFactory connections;
     gui::FormHarness harness(connections);
-    harness.storeSettings(testing::workingSettings(*oracle));
-    harness.start();
-    Form2* main = harness.mainWindow();
+    Form2* main = harness.startWithFirstSqlAnywhereTableChosen(testing::workingSettings(*oracle));
     ASSERT_NE(main, nullptr);
-    main->List1->setSelected(0, true);
-    main->List1->setCurrentIndex(0);
     QSignalSpy ended(harness.windows.get(), &ProgramWindows::programEndRequested);
 
     bool paused = false;

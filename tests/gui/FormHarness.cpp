@@ -1,5 +1,8 @@
 #include "FormHarness.h"
 
+#include "ui/Form2.h"
+#include "ui/TableListWidget.h"
+
 #include <QApplication>
 #include <QTest>
 #include <QWidget>
@@ -15,6 +18,17 @@ Form1& FormHarness::create() {
         FormServices{connections, settings, prompts, homePage.services(), programFolder});
     form = &windows->setupWindow();
     return *form;
+}
+
+Form2* FormHarness::startWithFirstSqlAnywhereTableChosen(const ConnectionSettings& values) {
+    storeSettings(values);
+    start();
+    Form2* main = mainWindow();
+    if (main) {
+        main->List1->setSelected(0, true);
+        main->List1->setCurrentIndex(0);
+    }
+    return main;
 }
 
 Form1& FormHarness::start() {

@@ -21,6 +21,9 @@ struct FormHarness {
     Form1& create();
     Form1& start(); // create, then the start-up sequence
     Form2* mainWindow() const { return windows->mainWindow(); }
+    // Stores the settings and starts; the main window, if it opened, has the
+    // first SQL Anywhere entry selected and current, ready to be sent.
+    Form2* startWithFirstSqlAnywhereTableChosen(const ConnectionSettings& settings);
     void storeSettings(const ConnectionSettings& settings);
 
     ConnectionFactory& connections;
