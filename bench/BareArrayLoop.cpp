@@ -135,7 +135,9 @@ void prepare(SQLHSTMT statement, const std::string& text, bool wide) {
 
 LoopResult runBareArrayLoop(const std::string& sourceConnection, const std::string& table,
                             const std::string& targetConnection, bool wide, size_t arrayRows) {
+    const auto reading = std::chrono::steady_clock::now();
     const std::vector<TableColumn> columns = readTable(sourceConnection, table, wide);
+    const std::chrono::duration<double> fetchSeconds = std::chrono::steady_clock::now() - reading;
     const size_t rows = columns.empty() ? 0 : columns.front().lengths.size();
     arrayRows = std::max<size_t>(arrayRows, 1);
     BareOdbc target(targetConnection);
@@ -160,7 +162,7 @@ LoopResult runBareArrayLoop(const std::string& sourceConnection, const std::stri
         target.commit();
     }
     const std::chrono::duration<double> seconds = std::chrono::steady_clock::now() - start;
-    return {static_cast<long>(rows), seconds.count()};
+    return {static_cast<long>(rows), seconds.count(), fetchSeconds.count()};
 }
 
 } // namespace bench

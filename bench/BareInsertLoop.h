@@ -9,6 +9,7 @@ namespace bench {
 struct LoopResult {
     long statements = 0;
     double seconds = 0;
+    double fetchSeconds = 0; // reading the source whole first, where a loop does
 };
 
 // Reads every line of the file first, then times only their execution. Wide

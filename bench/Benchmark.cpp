@@ -4,6 +4,9 @@
 
 #include "ChildArgs.h"
 #include "ChildProcess.h"
+#include "CommandLineComparison.h"
+#include "DatabaseSteps.h"
+#include "Pair.h"
 #include "Postgres.h"
 #include "Report.h"
 #include "Workload.h"
@@ -16,29 +19,6 @@
 
 namespace bench {
 namespace {
-
-// The SQLite driver made fast, so the tool's own cost shows: it does not wait
-// for the disk after each statement.
-constexpr const char* kFastSqlite = "SyncPragma=OFF";
-
-// Two databases and the direction between them.
-struct Pair {
-    std::string label;
-    OdbcSetup setup;
-    tallowmere::ConnectionSettings settings;
-    bool toOracle;
-    bool wideTarget;
-
-    std::string targetString() const {
-        return toOracle ? oracleOdbcString(settings) : sqlAnywhereOdbcString(settings);
-    }
-    // unixODBC's isql names a data source, or with -k takes a connection string.
-    std::vector<std::string> isqlCommand() const {
-        if (toOracle)
-            return {"isql", "-b", "-k", targetString()};
-        return {"isql", "-b", settings.dataSourceName};
-    }
-};
 
 // The goals of the work beside the event loop.
 constexpr double kWorstWaitMs = 20;
@@ -62,28 +42,29 @@ struct CopyFigures {
     Line peer;
 };
 
+// The copies and list loads as the window runs them, beside their limits and
+// peers, on a PostgreSQL server that leaves the disk to the operating system.
 class Run {
 public:
-    explicit Run(const Options& options)
+    Run(const Options& options, DatabaseSteps& steps)
         : mOptions(options)
-        , mSelf(selfPath())
+        , mSteps(steps)
+        , mWorkspace(steps.workspace())
         , mServer(options.sourceFolder)
         , mAccount(mServer) {}
 
-    int run();
+    void run(const std::string& source, const std::string& big, std::vector<Line>& lines,
+             std::vector<Goal>& goals);
 
 private:
     std::vector<std::string> child(std::initializer_list<std::string> args) const {
-        std::vector<std::string> all{mSelf, "--child"};
-        all.insert(all.end(), args);
-        return all;
+        return mSteps.child(args);
     }
     // The tool and the limit under a profiler when TALLOWMERE_BENCH_PROFILER
     // names one (e.g. "valgrind --tool=callgrind"); their times then mean nothing.
     std::vector<std::string> profiled(std::vector<std::string> args) const;
-    std::string makeSource(const std::string& name, long rows, const Pair& pair);
-    void reset(const Pair& pair, bool recreate);
-    void check(const Pair& pair, long rows);
+    void reset(const Pair& pair, bool recreate) { mSteps.reset(pair, recreate); }
+    void check(const Pair& pair, long rows) { mSteps.check(pair, rows); }
     Line tool(const Pair& pair, long rows, const std::string& label, bool yieldWay = false);
     Line limit(const Pair& pair);
     Line peer(const Pair& pair);
@@ -93,36 +74,19 @@ private:
     void stalled(const std::string& label, const std::vector<std::string>& args,
                  const std::string& mustBeOne, std::vector<Line>& lines, std::vector<Goal>& goals);
     void stalledServers(std::vector<Line>& lines, std::vector<Goal>& goals);
-    Pair sqlitePair(const std::string& source) const;
-    Pair postgresPair(const std::string& source, const std::string& driverOptions) const;
+    Pair sqlitePair(const std::string& source) const {
+        return bench::sqlitePair(mWorkspace, source);
+    }
+    Pair postgresPair(const std::string& source, bool unbuffered = false) const {
+        return bench::postgresPair(mServer.sid(), mAccount, source, unbuffered);
+    }
 
-    Options mOptions;
-    std::string mSelf;
-    Workspace mWorkspace;
+    const Options& mOptions;
+    DatabaseSteps& mSteps;
+    const Workspace& mWorkspace;
     PostgresServer mServer;
     PostgresAccount mAccount;
-    int mWrongCopies = 0;
 };
-
-Pair Run::sqlitePair(const std::string& source) const {
-    Pair pair{"SQLite -> SQLite",
-              {"sqlite", kSqliteDriver, mWorkspace.file("target.db"), kFastSqlite},
-              {"bench;Database=" + source + ";" + std::string(kFastSqlite), "", "", kDataSource},
-              false,
-              false};
-    return pair;
-}
-
-Pair Run::postgresPair(const std::string& source, const std::string& driverOptions) const {
-    const std::string postgresOptions = driverOptions.empty() ? "" : ";UseDeclareFetch=1";
-    Pair pair{"SQLite -> PostgreSQL",
-              {"postgres" + driverOptions, kPostgresDriver, source,
-               std::string(kFastSqlite) + (driverOptions.empty() ? "" : ";StepAPI=1")},
-              {mServer.sid() + postgresOptions, mAccount.user(), mAccount.password(), kDataSource},
-              true,
-              true};
-    return pair;
-}
 
 std::vector<std::string> Run::profiled(std::vector<std::string> args) const {
     const char* profiler = std::getenv("TALLOWMERE_BENCH_PROFILER");
@@ -136,28 +100,6 @@ std::vector<std::string> Run::profiled(std::vector<std::string> args) const {
     return command;
 }
 
-std::string Run::makeSource(const std::string& name, long rows, const Pair& pair) {
-    const std::string file = mWorkspace.file(name);
-    mWorkspace.use(pair.setup);
-    runChildOrThrow(child({"make-source", "Driver=SQLite3;Database=" + file + ";SyncPragma=OFF",
-                           std::to_string(rows)}));
-    return file;
-}
-
-void Run::reset(const Pair& pair, bool recreate) {
-    if (recreate)
-        runChildOrThrow(child({"reset", pair.targetString(), mWorkspace.file("create.sql")}));
-    else
-        runChildOrThrow(child({"reset", pair.targetString()}));
-}
-
-void Run::check(const Pair& pair, long rows) {
-    const ChildResult result = runChild(
-        child({"check", pair.targetString(), std::to_string(rows), pair.wideTarget ? "1" : "0"}));
-    if (result.exitCode != 0)
-        ++mWrongCopies;
-}
-
 Line Run::tool(const Pair& pair, long rows, const std::string& label, bool yieldWay) {
     setWay(yieldWay);
     mWorkspace.use(pair.setup);
@@ -168,7 +110,7 @@ Line Run::tool(const Pair& pair, long rows, const std::string& label, bool yield
     appendSettings(args, pair.settings);
     const ChildResult result = runChild(profiled(args));
     if (result.exitCode != 0)
-        ++mWrongCopies;
+        mSteps.countWrong();
     const auto values = parseReport(result.output);
     Line line{label, static_cast<double>(rows), number(values, "seconds")};
     line.worstWaitMs = number(values, "worst_wait_ms");
@@ -178,16 +120,6 @@ Line Run::tool(const Pair& pair, long rows, const std::string& label, bool yield
     line.peakMegabytes = result.peakMegabytes;
     check(pair, rows);
     return line;
-}
-
-// The faster of two measurements of the same thing; waits and memory at their worst.
-Line fastest(const Line& first, const Line& second) {
-    Line best = first.seconds <= second.seconds ? first : second;
-    best.worstWaitMs = std::max(first.worstWaitMs, second.worstWaitMs);
-    best.worstWaitElsewhereMs = std::max(first.worstWaitElsewhereMs, second.worstWaitElsewhereMs);
-    best.machineWaitMs = std::max(first.machineWaitMs, second.machineWaitMs);
-    best.peakMegabytes = std::max(first.peakMegabytes, second.peakMegabytes);
-    return best;
 }
 
 Line Run::limit(const Pair& pair) {
@@ -257,7 +189,7 @@ std::vector<Line> Run::catalogues() {
             const ChildResult result = runChildOrThrow(args);
             const auto values = parseReport(result.output);
             if (number(values, "names") != static_cast<double>(mOptions.catalogueNames))
-                ++mWrongCopies;
+                mSteps.countWrong();
             Line line{std::string("catalogue, ") +
                           (side == std::string("oracle") ? "Oracle" : "SQL Anywhere") + " side" +
                           (yieldWay ? " as before" : ""),
@@ -270,12 +202,6 @@ std::vector<Line> Run::catalogues() {
         }
     setWay(false);
     return lines;
-}
-
-std::string rounded(double value, const char* format) {
-    char text[32];
-    std::snprintf(text, sizeof text, format, value);
-    return text;
 }
 
 // A wait on a server that never answers, then the window closed: the window
@@ -300,7 +226,7 @@ void Run::stalled(const std::string& label, const std::vector<std::string>& args
 // answers (see StalledCheck.h), and a copy towards PostgreSQL whose server
 // process is stopped once the copy is under way (see ToolRun.h).
 void Run::stalledServers(std::vector<Line>& lines, std::vector<Goal>& goals) {
-    const Pair pair = postgresPair(makeSource("stalled.db", kStalledCopyRows, sqlitePair("")), "");
+    const Pair pair = postgresPair(mSteps.makeSource("stalled.db", kStalledCopyRows));
     mWorkspace.use(pair.setup);
     stalled("connection check, server never answers", child({"stalled-check"}), "failed", lines,
             goals);
@@ -312,19 +238,21 @@ void Run::stalledServers(std::vector<Line>& lines, std::vector<Goal>& goals) {
     stalled("copy to PostgreSQL, server stopped", args, "stopped", lines, goals);
 }
 
-int Run::run() {
-    const std::string source = makeSource("source.db", mOptions.rows, sqlitePair(""));
+void Run::run(const std::string& source, const std::string& big, std::vector<Line>& lines,
+              std::vector<Goal>& goals) {
     const CopyFigures sqlite = copy(sqlitePair(source));
-    const CopyFigures postgres = copy(postgresPair(source, ""));
-    std::vector<Line> lines{sqlite.tool,   sqlite.before,   sqlite.limit,   sqlite.peer,
-                            postgres.tool, postgres.before, postgres.limit, postgres.peer};
-    std::vector<Goal> goals{
-        {"SQLite: tool <= 1.10 x limit", sqlite.tool.seconds <= 1.10 * sqlite.limit.seconds},
-        {"PostgreSQL: tool <= 1.05 x limit",
-         postgres.tool.seconds <= 1.05 * postgres.limit.seconds},
-        {"tool faster than isql on both", sqlite.tool.seconds < sqlite.peer.seconds &&
-                                              postgres.tool.seconds < postgres.peer.seconds},
-    };
+    const CopyFigures postgres = copy(postgresPair(source));
+    lines.insert(lines.end(), {sqlite.tool, sqlite.before, sqlite.limit, sqlite.peer, postgres.tool,
+                               postgres.before, postgres.limit, postgres.peer});
+    goals.insert(
+        goals.end(),
+        {
+            {"SQLite: tool <= 1.10 x limit", sqlite.tool.seconds <= 1.10 * sqlite.limit.seconds},
+            {"PostgreSQL: tool <= 1.05 x limit",
+             postgres.tool.seconds <= 1.05 * postgres.limit.seconds},
+            {"tool faster than isql on both", sqlite.tool.seconds < sqlite.peer.seconds &&
+                                                  postgres.tool.seconds < postgres.peer.seconds},
+        });
     const double worst = std::max(sqlite.tool.worstWaitMs, postgres.tool.worstWaitMs);
     const double machine = std::max(sqlite.tool.machineWaitMs, postgres.tool.machineWaitMs);
     goals.push_back({"worst event wait <= 20 ms, whole copy (" + rounded(worst, "%.1f") +
@@ -336,9 +264,8 @@ int Run::run() {
                              rounded(100 * change, "%+.1f") + " %)",
                          change <= kThroughputTolerance});
     }
-    if (mOptions.memoryRows > 0) {
-        const std::string big = makeSource("memory.db", mOptions.memoryRows, sqlitePair(""));
-        Line memory = tool(postgresPair(big, "-memory"), mOptions.memoryRows,
+    if (!big.empty()) {
+        Line memory = tool(postgresPair(big, true), mOptions.memoryRows,
                            "memory: SQLite -> PostgreSQL, unbuffered");
         lines.push_back(memory);
         goals.push_back(
@@ -358,19 +285,30 @@ int Run::run() {
         }
     }
     stalledServers(lines, goals);
-    printReport("Tallowmere copy benchmark: " + std::to_string(mOptions.rows) +
-                    " rows x 8 columns, fastest of " + std::to_string(mOptions.repeats) + " runs",
-                lines, goals);
-    if (mWrongCopies > 0)
-        std::printf("\n%d copies came out WRONG.\n", mWrongCopies);
-    return mWrongCopies > 0 ? 1 : 0;
 }
 
 } // namespace
 
 int runBenchmark(const Options& options) {
-    Run run(options);
-    return run.run();
+    Workspace workspace;
+    DatabaseSteps steps(workspace);
+    const std::string source = steps.makeSource("source.db", options.rows);
+    const std::string big =
+        options.memoryRows > 0 ? steps.makeSource("memory.db", options.memoryRows) : "";
+    std::vector<Line> lines;
+    std::vector<Goal> goals;
+    if (!options.commandLineOnly) {
+        // Its server stops before the command line's, which waits for the disk, starts.
+        Run run(options, steps);
+        run.run(source, big, lines, goals);
+    }
+    compareCommandLine(options, steps, source, big, lines, goals);
+    printReport("Tallowmere copy benchmark: " + std::to_string(options.rows) +
+                    " rows x 8 columns, fastest of " + std::to_string(options.repeats) + " runs",
+                lines, goals);
+    if (steps.wrongCopies() > 0)
+        std::printf("\n%d copies came out WRONG.\n", steps.wrongCopies());
+    return steps.wrongCopies() > 0 ? 1 : 0;
 }
 
 } // namespace bench

@@ -7,12 +7,19 @@ namespace bench {
 
 struct Options {
     long rows = 200000;
-    long memoryRows = 2000000;   // 0 leaves the memory run out
+    long memoryRows = 2000000; // 0 leaves the memory run out
+    // The command line's --row-by-row copies a table of this many rows: its
+    // rate is bound by a commit per row, which a tenth of the rows shows as
+    // well, in a tenth of the time; unless told, options.rows / 10.
+    long rowByRowRows = -1;
     long catalogueNames = 20000; // 0 leaves the catalogues out
     // Each copy's tool, limit and peer run in turn this many times; the fastest
     // of each counts, so a passing disturbance of the machine does not.
     int repeats = 3;
+    // Only the command line's copy beside its limit and its --row-by-row.
+    bool commandLineOnly = false;
     std::string sourceFolder;
+    std::string program; // the program binary, whose command line is measured
 };
 
 // Returns non-zero when a copy came out wrong; figures short of a goal do not fail it.

@@ -16,6 +16,9 @@ int makeSourceChild(char** argv) {
     BareOdbc database(argv[3]);
     database.exec(sourceTableDefinition());
     database.exec(sourceFill(std::stol(argv[4])));
+    // The command line lists a side before it copies: with the file on the
+    // Oracle side, the table must be in that side's catalogue.
+    database.exec(oracleCatalogueView());
     return 0;
 }
 
@@ -45,6 +48,12 @@ int resetChild(int argc, char** argv) {
     return 0;
 }
 
+int emptyChild(char** argv) {
+    BareOdbc database(argv[3]);
+    database.exec(emptyTableStatement(std::string(argv[4]) == "1"));
+    return 0;
+}
+
 int checkChild(char** argv) {
     BareOdbc database(argv[3]);
     const long rows = std::stol(argv[4]);
@@ -71,6 +80,7 @@ int arrayLimitChild(char** argv) {
     const LoopResult result = runBareArrayLoop(argv[3], argv[4], argv[5],
                                                std::string(argv[6]) == "1", std::stoul(argv[7]));
     report("seconds", result.seconds);
+    report("fetch_seconds", result.fetchSeconds);
     report("rows", static_cast<double>(result.statements));
     return 0;
 }

@@ -16,14 +16,18 @@ std::string env(const char* name) {
     return value ? value : "";
 }
 
-// Takes the "export NAME=VALUE ..." lines the script prints.
-void exportAll(const std::string& lines) {
+// Takes the "export NAME=VALUE ..." lines the script prints; the names.
+std::vector<std::string> exportAll(const std::string& lines) {
+    std::vector<std::string> names;
     std::istringstream words(lines);
     for (std::string word; words >> word;) {
         const size_t equals = word.find('=');
-        if (word != "export" && equals != std::string::npos)
-            setenv(word.substr(0, equals).c_str(), word.substr(equals + 1).c_str(), 1);
+        if (word != "export" && equals != std::string::npos) {
+            names.push_back(word.substr(0, equals));
+            setenv(names.back().c_str(), word.substr(equals + 1).c_str(), 1);
+        }
     }
+    return names;
 }
 
 ChildResult runPsql(const std::string& sql, const ChildOptions& options,
@@ -66,12 +70,15 @@ PostgresServer::PostgresServer(const std::string& sourceFolder, Commits commits)
         runChild({"bash", mScript, "stop", mFolder});
         throw std::runtime_error("The PostgreSQL server did not start.");
     }
-    exportAll(started.output);
+    mExported = exportAll(started.output);
 }
 
 PostgresServer::~PostgresServer() {
     if (!mFolder.empty())
         runChild({"bash", mScript, "stop", mFolder});
+    // A server started after this one must not take these for one the environment names.
+    for (const std::string& name : mExported)
+        unsetenv(name.c_str());
 }
 
 std::string PostgresServer::sid() const {

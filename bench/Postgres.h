@@ -31,7 +31,8 @@ public:
 
 private:
     std::string mScript;
-    std::string mFolder; // set when this object started the server
+    std::string mFolder;                // set when this object started the server
+    std::vector<std::string> mExported; // the variables naming the server it started
 };
 
 class PostgresAccount {

@@ -1,9 +1,13 @@
 #include "Report.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace bench {
 namespace {
+
+// The measurement column is at least this wide, wider for a longer name.
+constexpr size_t kLabelWidth = 40;
 
 void cell(double value, const char* format) {
     if (value < 0)
@@ -14,15 +18,34 @@ void cell(double value, const char* format) {
 
 } // namespace
 
+Line fastest(const Line& first, const Line& second) {
+    Line best = first.seconds <= second.seconds ? first : second;
+    best.worstWaitMs = std::max(first.worstWaitMs, second.worstWaitMs);
+    best.worstWaitElsewhereMs = std::max(first.worstWaitElsewhereMs, second.worstWaitElsewhereMs);
+    best.machineWaitMs = std::max(first.machineWaitMs, second.machineWaitMs);
+    best.peakMegabytes = std::max(first.peakMegabytes, second.peakMegabytes);
+    return best;
+}
+
+std::string rounded(double value, const char* format) {
+    char text[32];
+    std::snprintf(text, sizeof text, format, value);
+    return text;
+}
+
 void printReport(const std::string& title, const std::vector<Line>& lines,
                  const std::vector<Goal>& goals) {
     std::printf("\n%s\n\n", title.c_str());
-    std::printf("%-40s %9s %9s %9s %9s %9s %10s %10s %10s %10s %10s\n", "measurement", "rows",
+    size_t labelWidth = kLabelWidth;
+    for (const Line& line : lines)
+        labelWidth = std::max(labelWidth, line.measurement.size());
+    const int width = static_cast<int>(labelWidth);
+    std::printf("%-*s %9s %9s %9s %9s %9s %10s %10s %10s %10s %10s\n", width, "measurement", "rows",
                 "seconds", "rows/s", "x limit", "+limit s", "wait ms", "elsewhere", "machine",
                 "fetch s", "peak MB");
     for (const Line& line : lines) {
-        std::printf("%-40s %9.0f %9.2f %9.0f", line.measurement.c_str(), line.rows, line.seconds,
-                    line.seconds > 0 ? line.rows / line.seconds : 0.0);
+        std::printf("%-*s %9.0f %9.2f %9.0f", width, line.measurement.c_str(), line.rows,
+                    line.seconds, line.seconds > 0 ? line.rows / line.seconds : 0.0);
         if (line.limitSeconds > 0)
             std::printf(" %9.3f %9.2f", line.seconds / line.limitSeconds,
                         line.seconds - line.limitSeconds);

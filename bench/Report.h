@@ -23,6 +23,12 @@ struct Goal {
     bool reached;
 };
 
+// The faster of two measurements of the same thing; waits and memory at their worst.
+Line fastest(const Line& first, const Line& second);
+
+// A figure in a goal's text, e.g. rounded(0.934, "%.2f").
+std::string rounded(double value, const char* format);
+
 void printReport(const std::string& title, const std::vector<Line>& lines,
                  const std::vector<Goal>& goals);
 

@@ -39,6 +39,10 @@ long expectedNulls(long rows) {
     return rows / 3;
 }
 
+std::string emptyTableStatement(bool truncate) {
+    return std::string(truncate ? "TRUNCATE TABLE" : "DELETE FROM") + " \"" + kTable + "\"";
+}
+
 std::string wholeTableQuery(const std::string& table) {
     return "SELECT * FROM \"" + table + "\"";
 }

@@ -20,6 +20,10 @@ std::string firstRowMatchesQuery();
 std::string nullCountQuery();
 long expectedNulls(long rows);
 
+// Every row of the table deleted, the table kept: with TRUNCATE where the
+// database has it, so no dead rows are left behind for the next copy.
+std::string emptyTableStatement(bool truncate);
+
 // The array loop's reading of the whole table, and its INSERT with one
 // parameter marker per column.
 std::string wholeTableQuery(const std::string& table);

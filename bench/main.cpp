@@ -1,6 +1,8 @@
-// tallowmere_bench [--tiny] [--rows N] [--memory-rows N] [--catalogue N] [--repeat N]
+// tallowmere_bench [--tiny] [--cli] [--rows N] [--row-by-row-rows N] [--memory-rows N]
+//                  [--catalogue N] [--repeat N]
 // Prints one table: the copy as the program runs it, the bare loop of the
-// same statements, and unixODBC's isql, side by side on the same data.
+// same statements, and unixODBC's isql, side by side on the same data; and
+// the command line's copy beside the bare array loop and its --row-by-row.
 #include "Benchmark.h"
 #include "CatalogueRun.h"
 #include "DatabaseChildren.h"
@@ -14,6 +16,13 @@
 #include <string>
 
 namespace {
+
+// A run quick enough for every test run.
+constexpr long kTinyRows = 300;
+constexpr long kTinyMemoryRows = 3000;
+constexpr long kTinyCatalogueNames = 200;
+// The share of the rows the command line's --row-by-row copies unless told.
+constexpr long kRowByRowShare = 10;
 
 int runChildMode(int argc, char** argv) {
     const std::string mode = argv[2];
@@ -35,6 +44,10 @@ int runChildMode(int argc, char** argv) {
         return bench::checkChild(argv);
     if (mode == "limit")
         return bench::limitChild(argv);
+    if (mode == "array-limit")
+        return bench::arrayLimitChild(argv);
+    if (mode == "empty")
+        return bench::emptyChild(argv);
     std::cerr << "Unknown measurement " << mode << "\n";
     return 2;
 }
@@ -43,10 +56,17 @@ bool parseOptions(int argc, char** argv, bench::Options& options) {
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         const bool hasValue = i + 1 < argc;
-        if (arg == "--tiny")
-            options = {300, 3000, 200, 1, options.sourceFolder};
+        if (arg == "--tiny") {
+            options.rows = kTinyRows;
+            options.memoryRows = kTinyMemoryRows;
+            options.catalogueNames = kTinyCatalogueNames;
+            options.repeats = 1;
+        } else if (arg == "--cli")
+            options.commandLineOnly = true;
         else if (arg == "--rows" && hasValue)
             options.rows = std::stol(argv[++i]);
+        else if (arg == "--row-by-row-rows" && hasValue)
+            options.rowByRowRows = std::stol(argv[++i]);
         else if (arg == "--memory-rows" && hasValue)
             options.memoryRows = std::stol(argv[++i]);
         else if (arg == "--catalogue" && hasValue)
@@ -56,6 +76,8 @@ bool parseOptions(int argc, char** argv, bench::Options& options) {
         else
             return false;
     }
+    if (options.rowByRowRows < 0)
+        options.rowByRowRows = std::max(1L, options.rows / kRowByRowShare);
     return true;
 }
 
@@ -67,10 +89,12 @@ int main(int argc, char** argv) {
             return runChildMode(argc, argv);
         bench::Options options;
         options.sourceFolder = TALLOWMERE_SOURCE_DIR;
+        options.program = TALLOWMERE_PROGRAM;
         if (!parseOptions(argc, argv, options)) {
             std::cerr << "usage: " << argv[0]
-                      << " [--tiny] [--rows N] [--memory-rows N (0: none)] [--catalogue N (0: "
-                         "none)] [--repeat N]\n";
+                      << " [--tiny] [--cli (the command line's copy only)] [--rows N] "
+                         "[--row-by-row-rows N (rows / 10)] [--memory-rows N (0: none)] "
+                         "[--catalogue N (0: none)] [--repeat N]\n";
             return 2;
         }
         return bench::runBenchmark(options);

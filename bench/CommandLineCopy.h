@@ -1,0 +1,28 @@
+// The program's own command line copying the benchmark's table, run as a
+// child process of the program binary: the connection values as options after
+// the command, the password in the variable the program reads, and a settings
+// folder of the benchmark's own, so no settings file of the user's is read.
+#pragma once
+
+#include "ChildProcess.h"
+#include "Pair.h"
+#include "Workspace.h"
+
+#include <string>
+
+namespace bench {
+
+enum class RowsSent { InArrays, RowByRow };
+
+struct CommandLineCopy {
+    ChildResult child;
+    // Exit 0 and the one line "TABLE\tROWS" for every row of the source.
+    bool copiedAll = false;
+};
+
+// Copies the table of `pair` with `program copy --to ...`; the target table
+// must not exist.
+CommandLineCopy runCommandLineCopy(const std::string& program, const Workspace& workspace,
+                                   const Pair& pair, RowsSent way, long rows);
+
+} // namespace bench
