@@ -145,14 +145,17 @@ void Comparison::compare(const PairOn& pairOn, bool withLimit, std::vector<Line>
     lines.push_back(figures.arrays);
     if (withLimit) {
         lines.push_back(figures.limit);
-        const double ratio = rate(figures.arrays) / rate(figures.limit);
-        // The limit's clock leaves its reading of the source out; the command line's cannot.
-        const double withReading =
+        // The loop reads the table whole and then binds it; its clock leaves the
+        // reading out, the command line's whole process (start, both lists,
+        // reading, the closing count) cannot. The goal holds the loop's reading
+        // and sending against the command line; sending alone is shown beside.
+        const double sendingAlone = rate(figures.arrays) / rate(figures.limit);
+        const double ratio =
             (figures.limit.seconds + figures.limit.fetchSeconds) / figures.arrays.seconds;
         goals.push_back({label + " at >= " + rounded(kArrayRateGoal, "%.1f") +
-                             " x the array limit's rate (" + rounded(ratio, "%.3f") +
-                             " x; with the limit's reading counted " +
-                             rounded(withReading, "%.3f") + " x)",
+                             " x the array loop's rate, reading and sending (" +
+                             rounded(ratio, "%.3f") + " x; against its sending alone " +
+                             rounded(sendingAlone, "%.3f") + " x)",
                          ratio >= kArrayRateGoal});
     }
     lines.push_back(figures.rowByRow);
