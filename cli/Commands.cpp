@@ -86,7 +86,11 @@ private:
     OperationContext mContext;
 };
 
-long countRows(Connection& connection, const std::string& table);
+long countRows(Connection& connection, const std::string& table) {
+    const auto result = connection.openRecordset(CountRowsStatement(table));
+    const FieldValue& count = result->value(0);
+    return count ? std::stol(*count) : 0;
+}
 
 int CommandRun::run() {
     try {
@@ -200,12 +204,6 @@ void CommandRun::copy() {
     for (const std::string& table : tables)
         copyTable(copier, connections.target(), table, direction.target);
     connections.close();
-}
-
-long countRows(Connection& connection, const std::string& table) {
-    const auto result = connection.openRecordset(CountRowsStatement(table));
-    const FieldValue& count = result->value(0);
-    return count ? std::stol(*count) : 0;
 }
 
 // Replaces an existing table only when asked to, then checks that the target

@@ -191,7 +191,7 @@ void OdbcConnection::open(const std::string& connectionString, const std::string
           d->connection);
     d->connected = true;
     d->connection.setNarrow(!driverTakesWideText(d->connection));
-    d->driverCancels = DriverCancelsFromAnotherThread(infoText(d->connection, SQL_DRIVER_NAME));
+    d->driverCancels = DriverCancelsFromAnotherThread(driverName(d->connection));
 }
 
 void OdbcConnection::execute(const std::string& statement) {
