@@ -3,6 +3,7 @@
 // window when both databases answer; the commands of the command line do the
 // same work without a window.
 #include "cli/ProgramStart.h"
+#include "data_access/NumericLocale.h"
 #include "data_access/OdbcConnection.h"
 #include "data_access/SettingsStore.h"
 #include "ui/DisplayRequired.h"
@@ -29,6 +30,7 @@ int main(int argc, char** argv) {
         const tallowmere::DisplayRequired display;
         application = std::make_unique<QApplication>(argc, argv);
     }
+    tallowmere::KeepNumbersInCLocale();
 
     tallowmere::OdbcConnectionFactory connections;
     tallowmere::FileSettingsStore settings;

@@ -51,36 +51,52 @@ private:
             return;
         try {
             mArray->executeAll();
-            mJob.connection.commit();
-            committed(mArray->size());
-        } catch (const DatabaseError&) {
-            if (mJob.context.events.stopped())
+            commit(mArray->size());
+        } catch (const DatabaseError& error) {
+            // Nothing to retry row by row: interrupted, or no connection left.
+            if (mJob.context.events.stopped() || SaysConnectionLost(error.state()))
                 throw;
-            mJob.connection.rollback();
+            rollbackAfter(error);
             sendRowByRow();
         }
         mArray->clear();
     }
 
     // After a failed array: each row alone and committed, up to the one that
-    // fails, which ends the copy as a failure of that row.
+    // fails, in its INSERT or its commit, which ends the copy as a failure of
+    // that row.
     void sendRowByRow() {
         for (size_t i = 0; i < mArray->size(); ++i) {
             mJob.context.events.yield();
             try {
                 mArray->executeRow(i);
+                commit(1);
             } catch (const DatabaseError& error) {
-                mJob.connection.rollback();
+                if (mJob.context.events.stopped() || SaysConnectionLost(error.state()))
+                    throw;
+                rollbackAfter(error);
                 throw RowFailure(mCommitted + 1, error);
             }
-            mJob.connection.commit();
-            committed(1);
         }
     }
 
-    void committed(size_t rows) {
+    void commit(size_t rows) {
+        mJob.observer.rowsCommitting(static_cast<long>(rows));
+        mJob.connection.commit();
         mCommitted += static_cast<long>(rows);
         mJob.observer.rowsWritten(mCommitted);
+    }
+
+    // Undoes what the failure left open. A rollback that fails too (SQLite
+    // has already rolled back after a full disk) must not hide the failure
+    // that led to it, nor let rows go on into a transaction of unknown state.
+    void rollbackAfter(const DatabaseError& failure) {
+        try {
+            mJob.connection.rollback();
+        } catch (const DatabaseError&) {
+            throw failure;
+        }
+        mJob.observer.rowsCommitting(0); // whatever was being committed is not
     }
 
     const RowsToSend& mJob;

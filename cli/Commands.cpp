@@ -7,6 +7,7 @@
 
 #include "data_access/CancellableConnections.h"
 #include "data_access/DatabaseError.h"
+#include "data_access/DriverRules.h"
 #include "data_access/Oracle.h"
 #include "data_access/Sybase.h"
 #include "maintenance/TableDeletion.h"
@@ -54,7 +55,7 @@ public:
 private:
     void requireSides(std::initializer_list<Side> sides) const;
     TableList& load(Side side);
-    void requireListed(Side side, const std::vector<std::string>& tables);
+    std::vector<std::string> listed(Side side, const std::vector<std::string>& names) const;
     void select(Side side, const std::vector<std::string>& tables);
     void printName(const std::string& name) const;
     ReportingList& reportingList(Side side) {
@@ -86,6 +87,13 @@ private:
     OperationContext mContext;
 };
 
+std::string joined(const std::vector<std::string>& names) {
+    std::string text;
+    for (const std::string& name : names)
+        text += (text.empty() ? "\"" : ", \"") + name + "\"";
+    return text;
+}
+
 long countRows(Connection& connection, const std::string& table) {
     const auto result = connection.openRecordset(CountRowsStatement(table));
     const FieldValue& count = result->value(0);
@@ -115,7 +123,7 @@ int CommandRun::run() {
             return Interrupt::kStatus;
         }
         const CopyProgress::Standing standing = mProgress.standing();
-        mProgress.endTable();
+        mProgress.abandonTable();
         sayFailure(error, standing);
         return kFailed;
     }
@@ -137,13 +145,28 @@ TableList& CommandRun::load(Side side) {
     return list;
 }
 
-// Every table named is on the side, or nothing is done at all.
-void CommandRun::requireListed(Side side, const std::vector<std::string>& tables) {
+// The tables named, as the side lists them: every one is there, or nothing is
+// done at all. SQL Anywhere's names ignore letter case, as its overwrite rule
+// does; Oracle's are taken exactly.
+std::vector<std::string> CommandRun::listed(Side side,
+                                            const std::vector<std::string>& names) const {
     const TableList& list = mContext.list(side);
-    for (const std::string& table : tables) {
-        if (!ListHasItem(list, table))
-            throw CommandFailure(texts::tableNotOnSide(table, side));
+    std::vector<std::string> tables;
+    for (const std::string& name : names) {
+        std::vector<std::string> matches;
+        for (int i = 0; i < list.count(); ++i) {
+            const bool same =
+                side == Side::SqlAnywhere ? equalsNoCase(list.text(i), name) : list.text(i) == name;
+            if (same)
+                matches.push_back(list.text(i));
+        }
+        if (matches.empty())
+            throw CommandFailure(texts::tableNotOnSide(name, side));
+        if (matches.size() > 1)
+            throw CommandFailure(texts::ambiguousName(name, side, joined(matches)));
+        tables.push_back(matches.front());
     }
+    return tables;
 }
 
 // Exactly these entries selected, one of them current, as a person would.
@@ -172,8 +195,7 @@ void CommandRun::list() {
 void CommandRun::drop() {
     requireSides({mRequest.side});
     load(mRequest.side);
-    requireListed(mRequest.side, mRequest.tables);
-    select(mRequest.side, mRequest.tables);
+    select(mRequest.side, listed(mRequest.side, mRequest.tables));
     reportingList(mRequest.side).onRemoved = [this](const std::string& name) { printName(name); };
     DeleteTables(mContext, mRequest.side);
 }
@@ -181,8 +203,7 @@ void CommandRun::drop() {
 void CommandRun::rename() {
     requireSides({mRequest.side});
     load(mRequest.side);
-    requireListed(mRequest.side, {mRequest.tables.front()});
-    select(mRequest.side, {mRequest.tables.front()});
+    select(mRequest.side, listed(mRequest.side, {mRequest.tables.front()}));
     reportingList(mRequest.side).onAdded = [this](const std::string& name) { printName(name); };
     RenameTable(mContext, mRequest.side);
 }
@@ -192,15 +213,20 @@ void CommandRun::copy() {
     requireSides({Side::Oracle, Side::SqlAnywhere});
     const TableList& source = load(direction.source);
     load(direction.target);
-    const std::vector<std::string> tables =
-        mRequest.all ? static_cast<const PlainTableList&>(source).texts() : mRequest.tables;
-    requireListed(direction.source, tables);
+    const std::vector<std::string> tables = mRequest.all
+                                                ? static_cast<const PlainTableList&>(source).texts()
+                                                : listed(direction.source, mRequest.tables);
 
     TransferConnections connections(mContext, direction);
+    connections.source().setReadProgress([this](long rows) { mProgress.rowsReadSoFar(rows); });
+    reportingList(direction.target).onRemoved = [this](const std::string&) {
+        mProgress.targetDropped();
+    };
     InsertTextRows insertTexts;
     BoundArrayRows arrays(mRequest.arrayRows);
     RowSender& rows = mRequest.rowByRow ? static_cast<RowSender&>(insertTexts) : arrays;
-    TableCopier copier(mContext, direction, connections, rows, mProgress);
+    TableCopier copier(mContext, direction, connections, rows, mProgress,
+                       ReplaceOrder::ReadThenDrop);
     for (const std::string& table : tables)
         copyTable(copier, connections.target(), table, direction.target);
     connections.close();
@@ -214,6 +240,8 @@ void CommandRun::copyTable(TableCopier& copier, Connection& target, const std::s
     if (!existing.empty() && !mRequest.overwrite)
         throw CommandFailure(texts::tableExists(existing, targetSide));
     mProgress.startTable(table);
+    if (!existing.empty())
+        mProgress.keepTarget(existing, targetSide);
     copier.copy(table);
     const long counted = countRows(target, table);
     if (counted != mProgress.rowsRead())
@@ -230,8 +258,23 @@ void CommandRun::sayFailure(const std::exception& error,
         return;
     }
     const auto* database = dynamic_cast<const DatabaseError*>(&error);
-    std::string context = texts::failureContext(database ? database->state() : "", standing.table,
-                                                standing.written, standing.total);
+    if (const auto* connection = dynamic_cast<const ConnectionFailure*>(&error)) {
+        const ConnectionSettings settings = mFields.current();
+        std::fprintf(mEnvironment.err, "%s\n%s\n",
+                     texts::cannotConnect(connection->side(), settings.oracleServer,
+                                          settings.oracleUser, settings.dataSourceName)
+                         .c_str(),
+                     texts::driverSaid(connection->description(), connection->state()).c_str());
+        return;
+    }
+    std::string context = texts::failureContext(database ? database->state() : "", standing);
+    if (database && SaysConnectionLost(database->state())) {
+        // The connection's end is the cause, not the row that was under way.
+        std::fprintf(mEnvironment.err, "tallowmere: %s%s\n%s\n", texts::kConnectionLost,
+                     texts::driverSaid(database->description(), database->state()).c_str(),
+                     context.c_str());
+        return;
+    }
     if (const auto* row = dynamic_cast<const RowFailure*>(&error))
         context += texts::failingRow(row->row());
     std::fprintf(mEnvironment.err, "tallowmere: %s\n%s\n", failureMessage(error).c_str(),
@@ -239,10 +282,9 @@ void CommandRun::sayFailure(const std::exception& error,
 }
 
 void CommandRun::sayInterrupted() const {
-    const CopyProgress::Standing standing = mProgress.standing();
     // A progress line may stand on the terminal: the message starts below it.
     std::fprintf(mEnvironment.err, "%s%s\n", mEnvironment.errIsTerminal ? "\n" : "",
-                 texts::interrupted(standing.table, standing.written, standing.total).c_str());
+                 texts::interrupted(mProgress.standing()).c_str());
     std::fflush(mEnvironment.err);
 }
 

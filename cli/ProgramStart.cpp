@@ -2,6 +2,7 @@
 
 #include "Commands.h"
 
+#include "data_access/NumericLocale.h"
 #include "data_access/OdbcConnection.h"
 #include "operations/UserTexts.h"
 
@@ -29,6 +30,7 @@ int runCommand(const CommandRequest& request) {
 std::optional<int> RunFromCommandLine(int argc, char** argv) {
     // No display is needed for any of this.
     QCoreApplication terminal(argc, argv);
+    KeepNumbersInCLocale();
     const ParsedCommandLine parsed = ParseCommandLine(QCoreApplication::arguments());
     if (const auto* wrong = std::get_if<UsageError>(&parsed)) {
         std::fprintf(stderr, "%s\n", texts::usageHint(wrong->problem, wrong->command).c_str());

@@ -9,6 +9,10 @@ namespace {
 constexpr auto kRedrawInterval = std::chrono::milliseconds(100);
 constexpr const char* kEraseLine = "\r\033[K";
 
+long perSecond(long rows, double seconds) {
+    return seconds > 0 ? static_cast<long>(rows / seconds) : 0;
+}
+
 } // namespace
 
 void TerminalPrompts::message(const std::string& text, const std::string&) {
@@ -48,40 +52,82 @@ void ReportingList::removeItem(int index) {
 void CopyProgress::startTable(const std::string& name) {
     const std::lock_guard lock(mLock);
     mTable = name;
+    mKeptTable.clear();
     mWritten = 0;
     mTotal = 0;
+    mUnsure = 0;
+    mStart = std::chrono::steady_clock::now();
 }
 
-void CopyProgress::tableRead(const std::string&, long rows) {
+void CopyProgress::rowsReadSoFar(long rows) {
+    if (redrawDue())
+        draw(texts::readingLine(standing().table, rows, perSecond(rows, secondsSince(mStart))));
+}
+
+void CopyProgress::tableRead(const std::string& name, long rows) {
     mTotal = rows;
-    mStart = std::chrono::steady_clock::now();
-    draw(0);
+    mSendStart = std::chrono::steady_clock::now();
+    if (mRedraw)
+        draw(texts::progressLine(name, 0, rows, 0));
 }
 
 void CopyProgress::rowsWritten(long rows) {
     mWritten = rows;
-    if (mRedraw && std::chrono::steady_clock::now() - mLastDrawn >= kRedrawInterval)
-        draw(rows);
+    mUnsure = 0;
+    if (redrawDue())
+        draw(texts::progressLine(standing().table, rows, mTotal,
+                                 perSecond(rows, secondsSince(mSendStart))));
+}
+
+void CopyProgress::rowsCommitting(long rows) {
+    mUnsure = rows;
 }
 
 void CopyProgress::endTable() {
     clearLine();
+    const Standing done = standing();
+    if (mRedraw && !done.table.empty()) {
+        const double seconds = secondsSince(mStart);
+        std::fprintf(mTerminal, "%s\n",
+                     texts::tableDoneLine(done.table, done.written, seconds,
+                                          perSecond(done.written, seconds))
+                         .c_str());
+        std::fflush(mTerminal);
+    }
     const std::lock_guard lock(mLock);
     mTable.clear();
 }
 
-CopyProgress::Standing CopyProgress::standing() const {
+void CopyProgress::keepTarget(const std::string& table, Side side) {
     const std::lock_guard lock(mLock);
-    return {mTable, mWritten, mTotal};
+    mKeptTable = table;
+    mTarget = side;
 }
 
-void CopyProgress::draw(long rows) {
-    if (!mRedraw)
-        return;
+void CopyProgress::targetDropped() {
+    const std::lock_guard lock(mLock);
+    mKeptTable.clear();
+}
+
+void CopyProgress::abandonTable() {
+    clearLine();
+}
+
+CopyProgress::Standing CopyProgress::standing() const {
+    const std::lock_guard lock(mLock);
+    return {mTable, mWritten, mTotal, mUnsure, mKeptTable, mTarget};
+}
+
+bool CopyProgress::redrawDue() const {
+    return mRedraw && std::chrono::steady_clock::now() - mLastDrawn >= kRedrawInterval;
+}
+
+double CopyProgress::secondsSince(std::chrono::steady_clock::time_point start) {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+void CopyProgress::draw(const std::string& line) {
     mLastDrawn = std::chrono::steady_clock::now();
-    const double seconds = std::chrono::duration<double>(mLastDrawn - mStart).count();
-    const long perSecond = seconds > 0 ? static_cast<long>(rows / seconds) : 0;
-    const std::string line = texts::progressLine(standing().table, rows, mTotal, perSecond);
     std::fprintf(mTerminal, "%s%s", kEraseLine, line.c_str());
     std::fflush(mTerminal);
     mDrawn = true;

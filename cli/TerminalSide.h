@@ -9,6 +9,7 @@
 #include "data_access/ConnectionSettings.h"
 #include "data_access/SettingsStore.h"
 #include "data_access/TableList.h"
+#include "operations/UserTexts.h"
 #include "operations/WindowInterfaces.h"
 #include "transfer/RowSender.h"
 
@@ -75,36 +76,45 @@ public:
 };
 
 // Follows a copy: the table being copied and its rows written, readable from
-// the interrupt's thread, and the progress line while a person watches.
+// the interrupt's thread, and while a person watches the progress line, over
+// the read and the sending, and a closing line for each table.
 class CopyProgress : public TransferObserver {
 public:
     CopyProgress(std::FILE* terminal, bool redraw)
         : mTerminal(terminal)
         , mRedraw(redraw) {}
     void startTable(const std::string& name);
+    void rowsReadSoFar(long rows); // while the source is read
     void tableRead(const std::string& name, long rows) override;
     void rowsWritten(long rows) override;
-    void endTable(); // the table is done: nothing is under way
+    void rowsCommitting(long rows) override;
+    // The table on the target that the copy replaces: kept until dropped.
+    void keepTarget(const std::string& table, Side side);
+    void targetDropped();
+    void endTable();     // the table is done: nothing is under way
+    void abandonTable(); // the table failed: its line goes, the standing stays
     long rowsRead() const { return mTotal; }
 
-    struct Standing {
-        std::string table; // empty when no table is under way
-        long written = 0;
-        long total = 0;
-    };
+    using Standing = texts::CopyStanding;
     Standing standing() const;
 
 private:
-    void draw(long rows);
+    bool redrawDue() const;
+    void draw(const std::string& line);
     void clearLine();
+    static double secondsSince(std::chrono::steady_clock::time_point start);
 
     std::FILE* mTerminal;
     bool mRedraw;
     mutable std::mutex mLock; // the table name, for the interrupt's thread
     std::string mTable;
+    std::string mKeptTable;
+    Side mTarget = Side::Oracle;
     std::atomic<long> mWritten{0};
     std::atomic<long> mTotal{0};
-    std::chrono::steady_clock::time_point mStart;
+    std::atomic<long> mUnsure{0};
+    std::chrono::steady_clock::time_point mStart;     // of the table, its read first
+    std::chrono::steady_clock::time_point mSendStart; // of its rows' sending
     std::chrono::steady_clock::time_point mLastDrawn;
     bool mDrawn = false;
 };

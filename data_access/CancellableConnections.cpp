@@ -38,6 +38,9 @@ public:
     bool isOpen() const override { return mConnection->isOpen(); }
     std::string dbmsName() const override { return mConnection->dbmsName(); }
     void cancel() override { mConnection->cancel(); }
+    void setReadProgress(ReadProgress progress) override {
+        mConnection->setReadProgress(std::move(progress));
+    }
     void setAutoCommit(bool on) override { mConnection->setAutoCommit(on); }
     void commit() override { mConnection->commit(); }
     void rollback() override { mConnection->rollback(); }

@@ -6,6 +6,7 @@
 #include "Recordset.h"
 #include "RowArrayInsert.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -18,6 +19,9 @@ enum class LockType { Unspecified = -1, Optimistic = 3 };
 
 // The OLE DB tables schema, the only schema this program asks for.
 constexpr int adSchemaTables = 20;
+
+// Told how many rows of a result are read so far, while it is read whole.
+using ReadProgress = std::function<void(long rows)>;
 
 class Connection {
 public:
@@ -42,6 +46,9 @@ public:
     // Called from another thread: asks the call running on this connection to
     // stop, which it then does by failing. Without such a call it does nothing.
     virtual void cancel() {}
+    // Whom the reads of openRecordset tell of their rows as they go; a
+    // connection that cannot tell says nothing.
+    virtual void setReadProgress(ReadProgress progress) { (void)progress; }
 
     // Transactions. Autocommit is on from open(); with it off, nothing is
     // kept until commit(). A connection that cannot throws the ADO "not

@@ -2,6 +2,8 @@
 // form a message box can show (native number, SQLSTATE and the text).
 #pragma once
 
+#include "Side.h"
+
 #include <stdexcept>
 #include <string>
 
@@ -21,6 +23,19 @@ public:
 private:
     long mNative;
     std::string mState;
+};
+
+// A connection to one side that did not open, with the database's error as
+// it was: a front end can say which side's settings to look at.
+class ConnectionFailure : public DatabaseError {
+public:
+    ConnectionFailure(Side side, const DatabaseError& error)
+        : DatabaseError(error)
+        , mSide(side) {}
+    Side side() const noexcept { return mSide; }
+
+private:
+    Side mSide;
 };
 
 // Thrown at a yield point when the user closed the window mid-operation.

@@ -13,6 +13,8 @@ constexpr std::string_view kOracleDbmsName = "Oracle";
 constexpr std::string_view kSqliteDriverPart = "sqlite3odbc";
 // PostgreSQL's driver: psqlodbcw.so, psqlodbca.so.
 constexpr std::string_view kPostgresDriverPart = "psqlodbc";
+constexpr std::string_view kConnectionExceptionClass = "08";
+constexpr std::string_view kOperatorInterventionPrefix = "57P0";
 
 std::string_view fileName(std::string_view path) {
     const size_t slash = path.rfind('/');
@@ -36,6 +38,11 @@ bool DriverCancelsFromAnotherThread(std::string_view driverName) {
 
 bool CutsBinaryArrays(std::string_view driverName) {
     return fileName(driverName).find(kSqliteDriverPart) != std::string_view::npos;
+}
+
+bool SaysConnectionLost(std::string_view sqlState) {
+    return sqlState.starts_with(kConnectionExceptionClass) ||
+           sqlState.starts_with(kOperatorInterventionPrefix);
 }
 
 bool TakesLongBinaryAsVarBinary(std::string_view driverName) {

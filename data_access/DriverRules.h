@@ -45,6 +45,14 @@ bool CutsBinaryArrays(std::string_view driverName);
 // domain as the Oracle stand-in's BLOB. Long binaries go to it as SQL_VARBINARY.
 bool TakesLongBinaryAsVarBinary(std::string_view driverName);
 
+// True when an error's SQLSTATE says the connection itself is gone, so the
+// outcome of what was under way is the server's to know: ODBC's class 08
+// (08S01 communication link failure, 08003, 08007), which Oracle's and SQL
+// Anywhere's drivers report by their manuals; and PostgreSQL's operator
+// intervention (57P01 to 57P05), which its driver passes on when the server
+// ends the session.
+bool SaysConnectionLost(std::string_view sqlState);
+
 // Several versions of Oracle's own driver mishandle parameter arrays that
 // carry large objects: towards Oracle, a table with a long binary column is
 // sent one row per execution (still bound, still a transaction per array).

@@ -18,6 +18,8 @@ namespace {
 
 // Room for a short text of SQLGetInfo, such as the database system's name.
 constexpr SQLSMALLINT kInfoTextRoom = 256;
+// A read whole tells its progress after so many rows each time.
+constexpr long kReadProgressRows = 1000;
 
 bool isBinary(int adoType) {
     return adoType == adBinary || adoType == adVarBinary || adoType == adLongVarBinary;
@@ -58,7 +60,8 @@ std::string infoText(const OdbcHandle& connection, SQLUSMALLINT item) {
 // caller sees the first row. A cancel stops it at the next row, as a failure:
 // a result cut short never passes for the whole table.
 std::unique_ptr<Recordset> readWhole(const OdbcHandle& statement,
-                                     const std::atomic<bool>& cancelled) {
+                                     const std::atomic<bool>& cancelled,
+                                     const ReadProgress& progress) {
     auto snapshot = std::make_unique<Snapshot>(describeColumns(statement));
     std::vector<bool> binary;
     for (const FieldInfo& field : snapshot->fields())
@@ -78,6 +81,8 @@ std::unique_ptr<Recordset> readWhole(const OdbcHandle& statement,
                 readTextValue(statement, column, wideBuffer, text, *snapshot);
         }
         snapshot->endRow();
+        if (progress && snapshot->rowCount() % kReadProgressRows == 0)
+            progress(snapshot->rowCount());
     }
     if (cancelled) // the end of the data may be the cancel's doing
         throw adoError(AdoError::OperationCancelled);
@@ -103,6 +108,7 @@ struct OdbcConnection::Private {
     // server, never while its result is read.
     std::mutex executingLock;
     SQLHSTMT executing = SQL_NULL_HSTMT;
+    ReadProgress readProgress;
 
     void requireOpen() const {
         if (!connected)
@@ -142,7 +148,7 @@ struct OdbcConnection::Private {
     template <typename Start>
     std::unique_ptr<Recordset> readCancellable(const OdbcHandle& statement, Start start) {
         executeCancellable(statement.get(), start);
-        return readWhole(statement, cancelled);
+        return readWhole(statement, cancelled, readProgress);
     }
 };
 
@@ -256,6 +262,10 @@ void OdbcConnection::cancel() {
     // Its result, if any, no longer matters: the cancelled call fails anyway.
     if (d->executing != SQL_NULL_HSTMT)
         (void)SQLCancel(d->executing);
+}
+
+void OdbcConnection::setReadProgress(ReadProgress progress) {
+    d->readProgress = std::move(progress);
 }
 
 void OdbcConnection::setAutoCommit(bool on) {

@@ -29,6 +29,7 @@ public:
     bool isOpen() const override;
     std::string dbmsName() const override;
     void cancel() override;
+    void setReadProgress(ReadProgress progress) override;
     void setAutoCommit(bool on) override;
     void commit() override;
     void rollback() override;

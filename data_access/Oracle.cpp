@@ -7,7 +7,11 @@
 namespace tallowmere {
 
 void OpenOracleConnection(Connection& connection, const ConnectionSettings& settings) {
-    connection.open(OracleConnectionString(settings));
+    try {
+        connection.open(OracleConnectionString(settings));
+    } catch (const DatabaseError& error) {
+        throw ConnectionFailure(Side::Oracle, error);
+    }
     try {
         if (NamesOracle(connection.dbmsName()))
             connection.execute(kOracleSessionNumberFormat);

@@ -11,7 +11,8 @@ namespace tallowmere {
 
 // Opens the connection with the Oracle connection string. When the database
 // names itself Oracle, its session is then given kOracleSessionNumberFormat;
-// a session that refuses it is used as it is.
+// a session that refuses it is used as it is. A failure to open is a
+// ConnectionFailure of the Oracle side.
 void OpenOracleConnection(Connection& connection, const ConnectionSettings& settings);
 
 // True when the Oracle connection string opens; any failure is swallowed.

@@ -1,15 +1,25 @@
 #include "Sybase.h"
 
+#include "DatabaseError.h"
+
 #include <algorithm>
 #include <cctype>
 
 namespace tallowmere {
 
+void OpenSqlAnywhereConnection(Connection& connection, const ConnectionSettings& settings) {
+    try {
+        connection.open(SqlAnywhereConnectionString(settings));
+    } catch (const DatabaseError& error) {
+        throw ConnectionFailure(Side::SqlAnywhere, error);
+    }
+}
+
 bool CanConnectSqlAnywhere(ConnectionFactory& connections, const ConnectionFields& fields) {
     try {
         auto connection = connections.create();
         connection->setProvider(kSqlAnywhereProvider);
-        connection->open(SqlAnywhereConnectionString(fields.current()));
+        OpenSqlAnywhereConnection(*connection, fields.current());
         return true;
     } catch (const std::exception&) {
         return false; // the caller shows its own words, or none
@@ -29,7 +39,7 @@ void LoadSqlAnywhereTables(TableList& list, ConnectionFactory& connections,
                            const ConnectionFields& fields, EventPump& events) {
     auto connection = connections.create();
     connection->setProvider(kSqlAnywhereProvider);
-    connection->open(SqlAnywhereConnectionString(fields.current()));
+    OpenSqlAnywhereConnection(*connection, fields.current());
     auto schema = connection->openSchema(adSchemaTables);
     const int nameField = schema->fieldIndex("TABLE_NAME");
     const int typeField = schema->fieldIndex("TABLE_TYPE");

@@ -8,6 +8,10 @@
 
 namespace tallowmere {
 
+// Opens the connection with the SQL Anywhere connection string; a failure is
+// a ConnectionFailure of this side.
+void OpenSqlAnywhereConnection(Connection& connection, const ConnectionSettings& settings);
+
 // True when the data source opens; any failure is swallowed.
 bool CanConnectSqlAnywhere(ConnectionFactory& connections, const ConnectionFields& fields);
 

@@ -3,6 +3,7 @@
 #include "data_access/DatabaseError.h"
 #include "data_access/Oracle.h"
 #include "data_access/Snapshot.h"
+#include "data_access/Sybase.h"
 
 namespace tallowmere {
 
@@ -21,7 +22,7 @@ std::unique_ptr<Connection> openConnection(const OperationContext& context, Side
             if (side == Side::Oracle)
                 OpenOracleConnection(*connection, settings);
             else
-                connection->open(SqlAnywhereConnectionString(settings));
+                OpenSqlAnywhereConnection(*connection, settings);
         },
         [] {});
     return connection;

@@ -1,6 +1,7 @@
 #include "UserTexts.h"
 
 #include <array>
+#include <cstdio>
 
 namespace tallowmere::texts {
 namespace {
@@ -138,30 +139,78 @@ std::string rowCountDiffers(const std::string& table, long read, long counted) {
            std::to_string(counted) + " rows counted on the target";
 }
 
-std::string failureContext(const std::string& sqlState, const std::string& table, long written,
-                           long total) {
-    std::string text = "SQLSTATE " + (sqlState.empty() ? std::string("none") : sqlState);
-    if (!table.empty())
-        text += "; table \"" + table + "\": " + std::to_string(written) + " of " +
-                std::to_string(total) + " rows written";
+namespace {
+
+// "; table "T": 1000 of 5000 rows written, and 1000 more may have been"
+std::string standingText(const CopyStanding& standing) {
+    if (standing.table.empty())
+        return {};
+    if (!standing.keptTable.empty())
+        return "; table \"" + standing.table + "\" not copied" +
+               targetKept(standing.keptTable, standing.target);
+    std::string text = "; table \"" + standing.table + "\": " + std::to_string(standing.written) +
+                       " of " + std::to_string(standing.total) + " rows written";
+    if (standing.unsure > 0)
+        text += ", and " + std::to_string(standing.unsure) + " more may have been";
     return text;
+}
+
+} // namespace
+
+std::string failureContext(const std::string& sqlState, const CopyStanding& standing) {
+    return "SQLSTATE " + (sqlState.empty() ? std::string("none") : sqlState) +
+           standingText(standing);
+}
+
+std::string targetKept(const std::string& table, Side side) {
+    return "; the table \"" + table + "\" on the " + sideName(side) + " side is as it was";
+}
+
+std::string cannotConnect(Side side, const std::string& oracleSid, const std::string& oracleUser,
+                          const std::string& dataSource) {
+    const std::string check = side == Side::Oracle
+                                  ? "the SID \"" + oracleSid + "\" (--oracle-sid), the user \"" +
+                                        oracleUser + "\" (--oracle-user) and the password (" +
+                                        kPasswordVariable + ")"
+                                  : "the data source \"" + dataSource + "\" (--dsn)";
+    return "tallowmere: cannot connect to the " + sideName(side) + " side; check " + check;
+}
+
+std::string driverSaid(const std::string& description, const std::string& sqlState) {
+    std::string line;
+    for (char c : description)
+        line += c == '\n' || c == '\r' ? ' ' : c;
+    return line + " (SQLSTATE " + (sqlState.empty() ? std::string("none") : sqlState) + ")";
 }
 
 std::string failingRow(long row) {
     return "; row " + std::to_string(row) + " of the table failed";
 }
 
-std::string interrupted(const std::string& table, long written, long total) {
-    std::string text = "tallowmere: interrupted";
-    if (!table.empty())
-        text += "; table \"" + table + "\": " + std::to_string(written) + " of " +
-                std::to_string(total) + " rows written";
-    return text;
+std::string interrupted(const CopyStanding& standing) {
+    return "tallowmere: interrupted" + standingText(standing);
+}
+
+std::string readingLine(const std::string& table, long rows, long perSecond) {
+    return table + ": reading, " + std::to_string(rows) + " rows, " + std::to_string(perSecond) +
+           " rows/s";
 }
 
 std::string progressLine(const std::string& table, long done, long total, long perSecond) {
     return table + ": " + std::to_string(done) + " of " + std::to_string(total) + " rows, " +
            std::to_string(perSecond) + " rows/s";
+}
+
+std::string tableDoneLine(const std::string& table, long rows, double seconds, long perSecond) {
+    char time[32];
+    std::snprintf(time, sizeof time, "%.1f", seconds);
+    return table + ": " + std::to_string(rows) + " rows in " + time + " s, " +
+           std::to_string(perSecond) + " rows/s";
+}
+
+std::string ambiguousName(const std::string& name, Side side, const std::string& matches) {
+    return "tallowmere: \"" + name + "\" matches several tables on the " + sideName(side) +
+           " side (" + matches + "); name one as listed";
 }
 
 } // namespace tallowmere::texts

@@ -101,10 +101,30 @@ std::string sideNotSetUp(Side side, const std::string& settingsFile);
 std::string tableNotOnSide(const std::string& table, Side side);
 std::string tableExists(const std::string& table, Side side);
 std::string rowCountDiffers(const std::string& table, long read, long counted);
-std::string failureContext(const std::string& sqlState, const std::string& table, long written,
-                           long total);
+// Where a copy stood when it ended early: its rows written, and those whose
+// commit was under way and so may have been written as well.
+struct CopyStanding {
+    std::string table; // empty when no table was under way
+    long written = 0;
+    long total = 0;
+    long unsure = 0;
+    // The table on the target a copy was to replace, while it still stands.
+    std::string keptTable;
+    Side target = Side::Oracle;
+};
+std::string failureContext(const std::string& sqlState, const CopyStanding& standing);
 std::string failingRow(long row);
-std::string interrupted(const std::string& table, long written, long total);
+inline constexpr const char* kConnectionLost = "the connection to the database was lost: ";
+// Said after a failure or interrupt that came before the old table was dropped.
+std::string targetKept(const std::string& table, Side side);
+std::string cannotConnect(Side side, const std::string& oracleSid, const std::string& oracleUser,
+                          const std::string& dataSource);
+// The database's words and SQLSTATE on one line.
+std::string driverSaid(const std::string& description, const std::string& sqlState);
+std::string interrupted(const CopyStanding& standing);
+std::string readingLine(const std::string& table, long rows, long perSecond);
 std::string progressLine(const std::string& table, long done, long total, long perSecond);
+std::string tableDoneLine(const std::string& table, long rows, double seconds, long perSecond);
+std::string ambiguousName(const std::string& name, Side side, const std::string& matches);
 
 } // namespace tallowmere::texts

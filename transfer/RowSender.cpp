@@ -10,7 +10,9 @@ void InsertTextRows::send(const RowsToSend& job) {
     for (long row = 0; row < count; ++row) {
         job.context.events.yield();
         job.context.progress.setValue(static_cast<float>(double(row + 1) / count * 100.0));
-        job.connection.execute(statement.build(job.rows, job.context.events));
+        const std::string& text = statement.build(job.rows, job.context.events);
+        job.observer.rowsCommitting(1); // each INSERT commits as it runs
+        job.connection.execute(text);
         job.observer.rowsWritten(row + 1);
         job.rows.moveNext();
     }

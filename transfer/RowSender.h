@@ -21,6 +21,10 @@ public:
     }
     // So many rows of the table are now on the target for good.
     virtual void rowsWritten(long rows) { (void)rows; }
+    // So many more rows are being committed: until rowsWritten follows, or
+    // rowsCommitting(0) says the commit was refused, they may or may not be
+    // on the target.
+    virtual void rowsCommitting(long rows) { (void)rows; }
 };
 
 // One table's rows on their way: the source result, positioned on its first

@@ -40,14 +40,15 @@ void TransferConnections::close() {
 
 TableCopier::TableCopier(const OperationContext& context, const TransferDirection& direction,
                          const TransferConnections& connections, RowSender& rows,
-                         TransferObserver& observer)
+                         TransferObserver& observer, ReplaceOrder order)
     : mContext(context)
     , mDirection(direction)
     , mTarget(context.list(direction.target))
     , mSourceConnection(connections.source())
     , mTargetConnection(connections.target())
     , mRows(rows)
-    , mObserver(observer) {}
+    , mObserver(observer)
+    , mOrder(order) {}
 
 // An entry equal to the name wins over ones that differ only in case.
 std::string TableCopier::conflictingEntry(const std::string& name) const {
@@ -66,9 +67,14 @@ std::string TableCopier::conflictingEntry(const std::string& name) const {
 }
 
 bool TableCopier::copy(const std::string& name) {
+    std::unique_ptr<Recordset> rows;
+    if (mOrder == ReplaceOrder::ReadThenDrop)
+        rows = read(name);
     if (!makeRoomFor(name))
         return false;
-    copyTable(name);
+    if (!rows)
+        rows = read(name);
+    write(name, *rows);
     return true;
 }
 
@@ -83,7 +89,7 @@ bool TableCopier::makeRoomFor(const std::string& name) {
     return true;
 }
 
-void TableCopier::copyTable(const std::string& name) {
+std::unique_ptr<Recordset> TableCopier::read(const std::string& name) {
     std::unique_ptr<Recordset> rows;
     // The stop runs only while this frame waits for the read (the window's
     // own pump); a pump beside the window stops the connections instead.
@@ -93,16 +99,20 @@ void TableCopier::copyTable(const std::string& name) {
                 SelectAllStatement(name), mDirection.sourceCursorType, mDirection.sourceLockType);
         },
         [&] { mSourceConnection.cancel(); });
+    return rows;
+}
+
+void TableCopier::write(const std::string& name, Recordset& rows) {
     std::vector<FieldInfo> fields;
-    for (int i = 0; i < rows->fieldCount(); ++i) {
+    for (int i = 0; i < rows.fieldCount(); ++i) {
         mContext.events.yield();
-        fields.push_back(rows->fieldInfo(i));
+        fields.push_back(rows.fieldInfo(i));
     }
     mTargetConnection.execute(CreateTableStatement(mDirection.target, name, fields));
-    mObserver.tableRead(name, rows->recordCount());
-    mRows.send({mContext, mDirection.target, name, *rows, mTargetConnection, mObserver});
+    mObserver.tableRead(name, rows.recordCount());
+    mRows.send({mContext, mDirection.target, name, rows, mTargetConnection, mObserver});
     mContext.progress.setValue(0);
-    rows->close();
+    rows.close();
     mTarget.addItem(name);
 }
 

@@ -45,14 +45,19 @@ private:
     std::unique_ptr<Connection> mSqlAnywhere;
 };
 
+// When an existing target table is dropped: the window drops it before the
+// source is read; the command line reads the source whole first, so a read
+// that fails or is interrupted leaves the old table as it was.
+enum class ReplaceOrder { DropThenRead, ReadThenDrop };
+
 // Copies tables one by one, by their source names, in one direction: the
 // overwrite question and DROP, SELECT *, CREATE TABLE, then the rows through
 // the sender, and the target list updated.
 class TableCopier {
 public:
     TableCopier(const OperationContext& context, const TransferDirection& direction,
-                const TransferConnections& connections, RowSender& rows,
-                TransferObserver& observer);
+                const TransferConnections& connections, RowSender& rows, TransferObserver& observer,
+                ReplaceOrder order = ReplaceOrder::DropThenRead);
 
     // The target list's entry a copy of the table would replace, in the
     // target's own letter case; empty when there is none.
@@ -62,7 +67,8 @@ public:
 
 private:
     bool makeRoomFor(const std::string& name);
-    void copyTable(const std::string& name);
+    std::unique_ptr<Recordset> read(const std::string& name);
+    void write(const std::string& name, Recordset& rows);
 
     const OperationContext& mContext;
     const TransferDirection& mDirection;
@@ -71,6 +77,7 @@ private:
     Connection& mTargetConnection;
     RowSender& mRows;
     TransferObserver& mObserver;
+    ReplaceOrder mOrder;
 };
 
 // The whole operation, without failure handling of its own (see runGuarded).

@@ -6,6 +6,8 @@
 #include "TestMain.h"
 #include "TestDatabases.h"
 
+#include "data_access/NumericLocale.h"
+
 #ifdef TALLOWMERE_TEST_WINDOWS
 #include <QApplication>
 #else
@@ -38,6 +40,7 @@ int main(int argc, char** argv) {
 #else
     QCoreApplication application(argc, argv);
 #endif
+    tallowmere::KeepNumbersInCLocale(); // as the program does once its application exists
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
