@@ -82,7 +82,15 @@ private:
 
     void commit(size_t rows) {
         mJob.observer.rowsCommitting(static_cast<long>(rows));
-        mJob.connection.commit();
+        try {
+            mJob.connection.commit();
+        } catch (const DatabaseError& error) {
+            // A commit the database refused kept nothing; one cut off by an
+            // interrupt or a lost connection may have been done.
+            if (!mJob.context.events.stopped() && !SaysConnectionLost(error.state()))
+                mJob.observer.rowsCommitting(0);
+            throw;
+        }
         mCommitted += static_cast<long>(rows);
         mJob.observer.rowsWritten(mCommitted);
     }
@@ -96,7 +104,6 @@ private:
         } catch (const DatabaseError&) {
             throw failure;
         }
-        mJob.observer.rowsCommitting(0); // whatever was being committed is not
     }
 
     const RowsToSend& mJob;

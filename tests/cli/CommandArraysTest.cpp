@@ -14,11 +14,6 @@ const Rows kMixed = {{"1", "O'Brien \"q\" \xe6\x9d\xb1", "3.25"},
                      {"2", "", "-0.5"},
                      {"3", std::nullopt, std::nullopt}};
 
-std::string numbersUpTo(long rows) {
-    return "WITH RECURSIVE c(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM c WHERE x < " +
-           std::to_string(rows) + ") SELECT x FROM c";
-}
-
 // Both ways of sending leave the same rows. The values hold no backslash and
 // no binary: towards SQL Anywhere the INSERT texts escape those, and the
 // SQLite stand-in keeps the escapes as characters.

@@ -21,14 +21,6 @@ constexpr long kRows = 100000;
 constexpr auto kEndWithin = milliseconds(2000);
 constexpr auto kRowsArriveWithin = std::chrono::seconds(30);
 
-bool rowsArrived(const OracleAccount& oracle) {
-    try {
-        return rowCount(oracle, "big") > 0;
-    } catch (const std::exception&) {
-        return false; // not created yet
-    }
-}
-
 TEST(CommandInterrupt, CtrlCWhileTheTargetServerIsStoppedEndsInTimeSayingWhatWasWritten) {
     TALLOWMERE_REQUIRE_PRIVATE_POSTGRES();
     PrivatePostgres& server = PrivatePostgres::instance();
@@ -48,9 +40,10 @@ TEST(CommandInterrupt, CtrlCWhileTheTargetServerIsStoppedEndsInTimeSayingWhatWas
 
     RunningProgram copy({TALLOWMERE_PROGRAM, "copy", "--to", "oracle", "big"});
     const auto started = std::chrono::steady_clock::now();
-    while (!rowsArrived(oracle) && std::chrono::steady_clock::now() - started < kRowsArriveWithin)
+    while (!hasRows(oracle, "big") &&
+           std::chrono::steady_clock::now() - started < kRowsArriveWithin)
         std::this_thread::sleep_for(milliseconds(20));
-    ASSERT_TRUE(rowsArrived(oracle));
+    ASSERT_TRUE(hasRows(oracle, "big"));
     server.pause();
     std::this_thread::sleep_for(milliseconds(300));
 

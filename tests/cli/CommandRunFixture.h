@@ -10,6 +10,12 @@ namespace tallowmere::testing {
 
 using faults::ProgramRun;
 
+// The numbers 1 to rows, as a query SQLite takes.
+inline std::string numbersUpTo(long rows) {
+    return "WITH RECURSIVE c(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM c WHERE x < " +
+           std::to_string(rows) + ") SELECT x FROM c";
+}
+
 class CommandRun : public BothDatabases {
 protected:
     void SetUp() override {

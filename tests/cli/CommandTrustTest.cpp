@@ -7,6 +7,9 @@
 #include "data_access/ConnectionSettings.h"
 #include "data_access/OdbcConnection.h"
 
+#include "operations/UserTexts.h"
+
+#include <cctype>
 #include <csignal>
 #include <thread>
 
@@ -90,6 +93,93 @@ TEST_F(CommandRun, OverwriteInterruptedDuringTheReadLeavesTheOldTableAsItWas) {
     EXPECT_TRUE(contains(ended.err, "the table \"big\" on the SQL Anywhere side is as it was"))
         << ended.err;
     EXPECT_EQ(rowCount(sqlAnywhere, "big"), 2);
+}
+
+// The rows the failure message says were written: "N of M rows written".
+long rowsSaidWritten(const std::string& message) {
+    const size_t of = message.find(" of ");
+    size_t start = of;
+    while (start > 0 && std::isdigit(static_cast<unsigned char>(message[start - 1])))
+        --start;
+    return of == std::string::npos ? -1 : std::stol(message.substr(start, of - start));
+}
+
+TEST_F(CommandRun, ALostConnectionIsSaidAsSuchWithTheRowsWrittenAndNoRowBlamed) {
+    sqlAnywhere.exec("CREATE TABLE big(n INTEGER, t TEXT)");
+    sqlAnywhere.exec("INSERT INTO big SELECT x, 'row' FROM (" + numbersUpTo(300000) + ")");
+    faults::RunningProgram copy({TALLOWMERE_PROGRAM, "copy", "--to", "oracle", "big"});
+    ASSERT_TRUE(waitFor([&] { return hasRows(*oracle, "big"); }));
+    postgresAdminExec("SELECT pg_terminate_backend(pid) FROM pg_stat_activity WHERE usename = " +
+                      literal(oracle->user()));
+    const ProgramRun ended = copy.finish();
+    EXPECT_EQ(ended.exitCode(), 1);
+    EXPECT_TRUE(contains(ended.err, texts::kConnectionLost)) << ended.err;
+    EXPECT_FALSE(contains(ended.err, "of the table failed")) << ended.err;
+    EXPECT_EQ(rowsSaidWritten(ended.err), rowCount(*oracle, "big")) << ended.err;
+}
+
+// Whoever creates a table named "deferred", its row with n = 1500 runs the
+// statement given when its transaction commits: a deferred constraint.
+struct AtCommitOf1500 {
+    explicit AtCommitOf1500(const std::string& statement) {
+        postgresAdminExec("CREATE OR REPLACE FUNCTION public.at_1500() RETURNS trigger "
+                          "LANGUAGE plpgsql AS $$ BEGIN IF NEW.n = 1500 THEN " +
+                          statement + "; END IF; RETURN NULL; END $$");
+        postgresAdminExec(
+            "CREATE OR REPLACE FUNCTION public.add_at_1500() RETURNS event_trigger "
+            "LANGUAGE plpgsql AS $$ DECLARE o record; BEGIN FOR o IN SELECT * FROM "
+            "pg_event_trigger_ddl_commands() WHERE command_tag = 'CREATE TABLE' AND "
+            "object_identity LIKE '%.deferred' LOOP EXECUTE 'CREATE CONSTRAINT TRIGGER at_1500 "
+            "AFTER INSERT ON ' || o.object_identity || ' DEFERRABLE INITIALLY DEFERRED FOR EACH "
+            "ROW EXECUTE FUNCTION public.at_1500()'; END LOOP; END $$");
+        postgresAdminExec("CREATE EVENT TRIGGER add_at_1500 ON ddl_command_end "
+                          "EXECUTE FUNCTION public.add_at_1500()");
+    }
+    ~AtCommitOf1500() {
+        postgresAdminExec("DROP EVENT TRIGGER add_at_1500");
+        postgresAdminExec("DROP FUNCTION public.add_at_1500(), public.at_1500() CASCADE");
+    }
+};
+
+TEST_F(CommandRun, ACommitRefusedInTheRowByRowRetryNamesItsRow) {
+    sqlAnywhere.exec("CREATE TABLE deferred(n INTEGER)");
+    sqlAnywhere.exec("INSERT INTO deferred " + numbersUpTo(3000));
+    const AtCommitOf1500 refusal("RAISE EXCEPTION 'n is 1500'");
+    const ProgramRun failed = run({"copy", "--to", "oracle", "deferred"});
+    EXPECT_EQ(failed.exitCode(), 1);
+    EXPECT_TRUE(contains(failed.err, "1499 of 3000 rows written; row 1500 of the table failed"))
+        << failed.err;
+    EXPECT_EQ(rowCount(*oracle, "deferred"), 1499);
+}
+
+TEST_F(CommandRun, CtrlCDuringACommitSaysItsRowsMayHaveBeenWritten) {
+    sqlAnywhere.exec("CREATE TABLE deferred(n INTEGER)");
+    sqlAnywhere.exec("INSERT INTO deferred " + numbersUpTo(3000));
+    const AtCommitOf1500 slowCommit("PERFORM pg_sleep(30)");
+    faults::RunningProgram copy({TALLOWMERE_PROGRAM, "copy", "--to", "oracle", "deferred"});
+    ASSERT_TRUE(waitFor([&] { return sessionsRunning(*oracle, "COMMIT") > 0; }));
+    kill(copy.pid(), SIGINT);
+    const ProgramRun ended = copy.finish();
+    EXPECT_EQ(ended.exitCode(), 130);
+    EXPECT_TRUE(contains(ended.err, "1000 of 3000 rows written, and 1000 more may have been"))
+        << ended.err;
+    const long present = rowCount(*oracle, "deferred");
+    EXPECT_TRUE(present == 1000 || present == 2000) << present;
+}
+
+// The target's file may grow to a megabyte only, as on a full disk.
+TEST_F(CommandRun, AFullDiskOnTheTargetIsSaidInTheDatabasesOwnWords) {
+    oracle->exec("CREATE TABLE big(n integer, t text)");
+    oracle->exec("INSERT INTO big SELECT g, repeat('x', 100) FROM generate_series(1, 40000) g");
+    // Ignored, the signal of a file past its limit leaves the failing write.
+    const ProgramRun failed = faults::runProgram(
+        {"/bin/sh", "-c", "trap '' XFSZ; exec /usr/bin/prlimit --fsize=1000000 \"$0\" \"$@\"",
+         TALLOWMERE_PROGRAM, "copy", "--to", "sqlanywhere", "big"});
+    EXPECT_EQ(failed.exitCode(), 1);
+    // A file past its limit is an I/O error to SQLite; its rollback then fails too.
+    EXPECT_TRUE(contains(failed.err, "disk I/O error")) << failed.err;
+    EXPECT_FALSE(contains(failed.err, "may have been")) << failed.err;
+    EXPECT_EQ(rowsSaidWritten(failed.err), rowCount(sqlAnywhere, "big")) << failed.err;
 }
 
 } // namespace

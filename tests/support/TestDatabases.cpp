@@ -209,6 +209,14 @@ long rowCount(const OracleAccount& account, const std::string& table) {
     return countOf(account.query("SELECT COUNT(*) FROM \"" + table + "\""));
 }
 
+bool hasRows(const OracleAccount& account, const std::string& table) {
+    try {
+        return rowCount(account, table) > 0;
+    } catch (const std::exception&) {
+        return false; // not created yet
+    }
+}
+
 ConnectionSettings workingSettings(const OracleAccount& oracle) {
     return {OracleAccount::server(), oracle.user(), oracle.password(), kSqliteDataSource};
 }

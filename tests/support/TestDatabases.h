@@ -95,6 +95,8 @@ Names sqliteTables(const SqliteDatabase& database);
 Names oracleTables(const OracleAccount& account);
 long rowCount(const SqliteDatabase& database, const std::string& table);
 long rowCount(const OracleAccount& account, const std::string& table);
+// True once the table exists and holds a row.
+bool hasRows(const OracleAccount& account, const std::string& table);
 // The first column of every row, as names.
 Names firstColumn(const Rows& rows);
 
