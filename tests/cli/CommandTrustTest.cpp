@@ -9,6 +9,7 @@
 
 #include "operations/UserTexts.h"
 
+#include <algorithm>
 #include <cctype>
 #include <csignal>
 #include <thread>
@@ -180,6 +181,32 @@ TEST_F(CommandRun, AFullDiskOnTheTargetIsSaidInTheDatabasesOwnWords) {
     EXPECT_TRUE(contains(failed.err, "disk I/O error")) << failed.err;
     EXPECT_FALSE(contains(failed.err, "may have been")) << failed.err;
     EXPECT_EQ(rowsSaidWritten(failed.err), rowCount(sqlAnywhere, "big")) << failed.err;
+}
+
+TEST_F(CommandRun, SqlAnywhereNamesIgnoreLetterCaseAndOracleNamesDoNot) {
+    sqlAnywhere.exec("CREATE TABLE EMP(n INTEGER)");
+    sqlAnywhere.exec("CREATE TABLE customers(n INTEGER)");
+    const ProgramRun copied = run({"copy", "--to", "oracle", "CUSTOMERS"});
+    EXPECT_EQ(copied.out, "customers\t0\n") << copied.err;
+    EXPECT_EQ(run({"drop", "sqlanywhere", "emp"}).out, "EMP\n");
+    EXPECT_EQ(sqliteTables(sqlAnywhere), Names{"customers"});
+    const ProgramRun exact = run({"drop", "oracle", "Customers"});
+    EXPECT_EQ(exact.exitCode(), 1);
+    EXPECT_TRUE(contains(exact.err, "no table \"Customers\" on the Oracle side")) << exact.err;
+}
+
+TEST_F(CommandRun, AConnectionThatDoesNotOpenNamesItsSideAndWhatToCheckOnTwoLines) {
+    const ProgramRun noSource = run({"list", "sqlanywhere", "--dsn", "NoSuch"});
+    EXPECT_EQ(noSource.exitCode(), 1);
+    EXPECT_TRUE(contains(noSource.err, "cannot connect to the SQL Anywhere side; check the data "
+                                       "source \"NoSuch\" (--dsn)\n"))
+        << noSource.err;
+    EXPECT_TRUE(contains(noSource.err, "(SQLSTATE IM002)\n")) << noSource.err;
+    EXPECT_EQ(std::count(noSource.err.begin(), noSource.err.end(), '\n'), 2) << noSource.err;
+    const ProgramRun noUser = run({"list", "oracle", "--oracle-user", "nobody_here"});
+    EXPECT_TRUE(contains(noUser.err, "cannot connect to the Oracle side; check the SID"))
+        << noUser.err;
+    EXPECT_TRUE(contains(noUser.err, "\"nobody_here\" (--oracle-user)")) << noUser.err;
 }
 
 } // namespace

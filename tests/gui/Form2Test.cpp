@@ -26,11 +26,6 @@ using testing::entries;
 using testing::OracleAccount;
 using testing::SqliteDatabase;
 
-void clickEntry(TableListWidget& list, int index) {
-    QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::NoModifier,
-                      list.visualItemRect(list.item(index)).center());
-}
-
 bool centred(const QWidget& window) {
     const QRect screen = window.screen()->geometry();
     const QRect outer = window.frameGeometry();

@@ -50,6 +50,11 @@ void click(QWidget& control) {
     QTest::mouseClick(&control, Qt::LeftButton, Qt::NoModifier, control.rect().center());
 }
 
+void clickEntry(TableListWidget& list, int index) {
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::NoModifier,
+                      list.visualItemRect(list.item(index)).center());
+}
+
 QStringList tabWalk(QWidget& window, QWidget& first, int presses) {
     window.show();
     window.activateWindow();

@@ -13,6 +13,10 @@
 
 class QWidget;
 
+namespace tallowmere {
+class TableListWidget;
+}
+
 namespace tallowmere::gui {
 
 struct FormHarness {
@@ -39,6 +43,9 @@ struct FormHarness {
 void hover(QWidget& control);
 // A left click in the middle of the control.
 void click(QWidget& control);
+
+// A left click on the list's entry at index.
+void clickEntry(TableListWidget& list, int index);
 
 // Names the focus walk of the Tab key from the first control, one per press.
 QStringList tabWalk(QWidget& window, QWidget& first, int presses);
