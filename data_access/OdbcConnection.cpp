@@ -122,13 +122,21 @@ struct OdbcConnection::Private {
         const std::lock_guard lock(executingLock);
         executing = handle;
     }
+    // Publishes the statement to cancel() unless a cancel came first. The
+    // flag is looked at under the lock that cancel() takes after setting it,
+    // so one of the two always sees the other: a cancel before this point
+    // fails the call here; one after it finds the statement to cancel.
+    void startExecuting(SQLHSTMT handle) {
+        const std::lock_guard lock(executingLock);
+        throwIfCancelled();
+        if (driverCancels)
+            executing = handle;
+    }
     // Runs the call that executes a statement where cancel() can reach it.
     // Once the call returns, cancel() no longer touches the statement; a call
     // that ended well stands, since what it did is done.
     template <typename Call> void executeCancellable(SQLHSTMT handle, Call call) {
-        throwIfCancelled();
-        if (driverCancels)
-            setExecuting(handle);
+        startExecuting(handle);
         try {
             call();
         } catch (...) {
@@ -251,7 +259,7 @@ std::string OdbcConnection::dbmsName() const {
 }
 
 void OdbcConnection::cancel() {
-    d->cancelled = true; // before the lock: the executing call looks after it
+    d->cancelled = true; // before the lock: see Private::startExecuting
     const std::lock_guard lock(d->executingLock);
     // Its result, if any, no longer matters: the cancelled call fails anyway.
     if (d->executing != SQL_NULL_HSTMT)
