@@ -18,6 +18,11 @@ std::string_view fileName(std::string_view path) {
     const size_t slash = path.rfind('/');
     return slash == std::string_view::npos ? path : path.substr(slash + 1);
 }
+
+// Whether the driver's file name has the part that names one driver.
+bool isDriver(std::string_view driverName, std::string_view part) {
+    return fileName(driverName).find(part) != std::string_view::npos;
+}
 } // namespace
 
 std::string_view OracleDatabaseKeyword(std::string_view driverLibrary) {
@@ -31,15 +36,19 @@ bool NamesOracle(std::string_view dbmsName) {
 }
 
 bool DriverCancelsFromAnotherThread(std::string_view driverName) {
-    return fileName(driverName).find(kPostgresDriverPart) != std::string_view::npos;
+    return isDriver(driverName, kPostgresDriverPart);
+}
+
+bool ApproximateNumbersAsText(std::string_view driverName) {
+    return isDriver(driverName, kSqliteDriverPart);
 }
 
 bool CutsBinaryArrays(std::string_view driverName) {
-    return fileName(driverName).find(kSqliteDriverPart) != std::string_view::npos;
+    return isDriver(driverName, kSqliteDriverPart);
 }
 
 bool TakesLongBinaryAsVarBinary(std::string_view driverName) {
-    return fileName(driverName).find(kPostgresDriverPart) != std::string_view::npos;
+    return isDriver(driverName, kPostgresDriverPart);
 }
 
 } // namespace tallowmere

@@ -19,8 +19,18 @@ namespace {
 // Room for a short text of SQLGetInfo, such as the database system's name.
 constexpr SQLSMALLINT kInfoTextRoom = 256;
 
-bool isBinary(int adoType) {
-    return adoType == adBinary || adoType == adVarBinary || adoType == adLongVarBinary;
+// How a column's values are read: as the driver's text, as bytes, or as the
+// approximate number the driver holds.
+enum class ValueForm { Text, Binary, Double, Single };
+
+ValueForm formOf(int adoType, bool approximateAsText) {
+    if (adoType == adBinary || adoType == adVarBinary || adoType == adLongVarBinary)
+        return ValueForm::Binary;
+    if (adoType == adDouble && !approximateAsText)
+        return ValueForm::Double;
+    if (adoType == adSingle && !approximateAsText)
+        return ValueForm::Single;
+    return ValueForm::Text;
 }
 
 SQLLEN numericAttribute(const OdbcHandle& statement, SQLUSMALLINT column, SQLUSMALLINT attribute) {
@@ -58,12 +68,12 @@ std::string infoText(const OdbcHandle& connection, SQLUSMALLINT item) {
 // caller sees the first row. A cancel stops it at the next row, as a failure:
 // a result cut short never passes for the whole table.
 std::unique_ptr<Recordset> readWhole(const OdbcHandle& statement,
-                                     const std::atomic<bool>& cancelled) {
+                                     const std::atomic<bool>& cancelled, bool approximateAsText) {
     auto snapshot = std::make_unique<Snapshot>(describeColumns(statement));
-    std::vector<bool> binary;
+    std::vector<ValueForm> forms;
     for (const FieldInfo& field : snapshot->fields())
-        binary.push_back(isBinary(field.adoType));
-    const auto columns = static_cast<SQLUSMALLINT>(binary.size());
+        forms.push_back(formOf(field.adoType, approximateAsText));
+    const auto columns = static_cast<SQLUSMALLINT>(forms.size());
     std::u16string wideBuffer;
     std::string text;
     for (;;) {
@@ -72,10 +82,19 @@ std::unique_ptr<Recordset> readWhole(const OdbcHandle& statement,
         if (check(SQLFetch(statement.get()), statement, true) == SQL_NO_DATA)
             break;
         for (SQLUSMALLINT column = 1; column <= columns; ++column) {
-            if (binary[column - 1])
+            switch (forms[column - 1]) {
+            case ValueForm::Binary:
                 readBinaryValue(statement, column, text, *snapshot);
-            else
+                break;
+            case ValueForm::Double:
+            case ValueForm::Single:
+                readApproximateValue(statement, column, forms[column - 1] == ValueForm::Single,
+                                     *snapshot);
+                break;
+            case ValueForm::Text:
                 readTextValue(statement, column, wideBuffer, text, *snapshot);
+                break;
+            }
         }
         snapshot->endRow();
     }
@@ -99,6 +118,8 @@ struct OdbcConnection::Private {
     std::atomic<bool> cancelled{false};
     // Whether cancel() may call SQLCancel on a statement that is executing.
     bool driverCancels = false;
+    // Whether approximate numbers are read as the driver's text.
+    bool approximateAsText = false;
     // The statement executing now, for cancel(); only while it waits on the
     // server, never while its result is read.
     std::mutex executingLock;
@@ -150,7 +171,7 @@ struct OdbcConnection::Private {
     template <typename Start>
     std::unique_ptr<Recordset> readCancellable(const OdbcHandle& statement, Start start) {
         executeCancellable(statement.get(), start);
-        return readWhole(statement, cancelled);
+        return readWhole(statement, cancelled, approximateAsText);
     }
 };
 
@@ -199,7 +220,9 @@ void OdbcConnection::open(const std::string& connectionString, const std::string
           d->connection);
     d->connected = true;
     d->connection.setNarrow(!driverTakesWideText(d->connection));
-    d->driverCancels = DriverCancelsFromAnotherThread(driverName(d->connection));
+    const std::string driver = driverName(d->connection);
+    d->driverCancels = DriverCancelsFromAnotherThread(driver);
+    d->approximateAsText = ApproximateNumbersAsText(driver);
 }
 
 void OdbcConnection::execute(const std::string& statement) {

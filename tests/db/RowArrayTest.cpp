@@ -220,6 +220,23 @@ TEST(RowArrayBudget, ManyWideColumnsShareOneBudgetThatNoneWouldReachAlone) {
     EXPECT_GT((array->size() + 1) * kRowBytes, kRowArrayBudget);
 }
 
+TEST(RowArrayValues, ApproximateNumbersFromPostgresArriveOnSqliteAsTheSameDoubles) {
+    TALLOWMERE_REQUIRE_POSTGRES();
+    OracleAccount oracle;
+    oracle.exec("CREATE TABLE approx(id INTEGER, d DOUBLE PRECISION)");
+    oracle.exec("INSERT INTO approx VALUES" + numberedRows(kExactDoubles));
+    SqliteDatabase sqlite;
+    sqlite.exec("CREATE TABLE approx(d TEXT)"); // as a copy makes it
+    OdbcConnection source, target;
+    source.open(OracleConnectionString(workingSettings(oracle)));
+    target.open(SqlAnywhereConnectionString(sqlAnywhereOnlySettings()));
+    auto rows = source.openRecordset("SELECT d FROM approx ORDER BY id");
+    sendAll(*rows,
+            *target.prepareRowArray(BoundInsertText("approx", 1), {rows->fieldInfo(0)}, 8, 8));
+    EXPECT_EQ(doubleBits(firstColumn(sqlite.query("SELECT d FROM approx ORDER BY rowid"))),
+              doubleBits(kExactDoubles));
+}
+
 TEST(RowArrayDefaults, AConnectionWithoutThemSaysNotCapable) {
     Log log;
     fakes::FakeConnectionFactory factory(log);
