@@ -13,8 +13,9 @@
 namespace bench {
 
 // The SQLite driver made fast, so the tool's own cost shows: it does not wait
-// for the disk after each statement.
-inline constexpr const char* kFastSqlite = "SyncPragma=OFF";
+// for the disk after each statement; and it steps through a result instead of
+// holding all of it, as users are told to set it.
+inline constexpr const char* kFastSqlite = "SyncPragma=OFF;StepAPI=1";
 
 struct Pair {
     std::string label;

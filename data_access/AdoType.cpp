@@ -39,10 +39,10 @@ int adoTypeFromSqlType(int sqlType, bool isUnsigned) {
     case SQL_TINYINT:
         return isUnsigned ? 17 : 16;
     case SQL_REAL:
-        return 4;
+        return adSingle;
     case SQL_FLOAT:
     case SQL_DOUBLE:
-        return 5;
+        return adDouble;
     case SQL_BIT:
         return 11;
     case SQL_BINARY:

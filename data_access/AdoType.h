@@ -8,6 +8,10 @@ inline constexpr int adBinary = 128;
 inline constexpr int adVarBinary = 204;
 inline constexpr int adLongVarBinary = 205;
 
+// The approximate numbers: 4-byte floats (SQL_REAL) and doubles.
+inline constexpr int adSingle = 4;
+inline constexpr int adDouble = 5;
+
 // The decimal family: adDecimal, adNumeric and adVarNumeric.
 inline constexpr int adDecimal = 14;
 inline constexpr int adNumeric = 131;

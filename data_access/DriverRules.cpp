@@ -20,6 +20,11 @@ std::string_view fileName(std::string_view path) {
     const size_t slash = path.rfind('/');
     return slash == std::string_view::npos ? path : path.substr(slash + 1);
 }
+
+// Whether the driver's file name has the part that names one driver.
+bool isDriver(std::string_view driverName, std::string_view part) {
+    return fileName(driverName).find(part) != std::string_view::npos;
+}
 } // namespace
 
 std::string_view OracleDatabaseKeyword(std::string_view driverLibrary) {
@@ -33,11 +38,15 @@ bool NamesOracle(std::string_view dbmsName) {
 }
 
 bool DriverCancelsFromAnotherThread(std::string_view driverName) {
-    return fileName(driverName).find(kPostgresDriverPart) != std::string_view::npos;
+    return isDriver(driverName, kPostgresDriverPart);
+}
+
+bool ApproximateNumbersAsText(std::string_view driverName, std::string_view dbmsName) {
+    return isDriver(driverName, kSqliteDriverPart) || NamesOracle(dbmsName);
 }
 
 bool CutsBinaryArrays(std::string_view driverName) {
-    return fileName(driverName).find(kSqliteDriverPart) != std::string_view::npos;
+    return isDriver(driverName, kSqliteDriverPart);
 }
 
 bool SaysConnectionLost(std::string_view sqlState) {
@@ -46,7 +55,7 @@ bool SaysConnectionLost(std::string_view sqlState) {
 }
 
 bool TakesLongBinaryAsVarBinary(std::string_view driverName) {
-    return fileName(driverName).find(kPostgresDriverPart) != std::string_view::npos;
+    return isDriver(driverName, kPostgresDriverPart);
 }
 
 } // namespace tallowmere

@@ -32,6 +32,21 @@ bool NamesOracle(std::string_view dbmsName);
 //   nothing of SQLCancel from another thread, so they are not asked.
 bool DriverCancelsFromAnotherThread(std::string_view driverName);
 
+// True for a driver (by its SQL_DRIVER_NAME) whose approximate numbers are
+// read as its text, because asking it for the double gains no digit and
+// loses values: SQLite's (sqlite3odbc.so 0.9998) makes its double by parsing
+// its own text of a REAL, 15 significant digits, so the largest double comes
+// out infinite; it gives integers past 2^53 rounded; and it gives NULL for a
+// text, which SQLite's loose typing lets a REAL or NUMERIC column hold (the
+// driver describes NUMERIC as SQL_DOUBLE too). Also true for any driver of a
+// database that names itself Oracle (by its SQL_DBMS_NAME): Oracle's NUMBER
+// and FLOAT(p) are decimals of up to 38 digits, and some Oracle drivers
+// describe a plain NUMBER as SQL_DOUBLE (DataDirect's documents it), which a
+// double would round; Oracle's session gives its numbers in full with a
+// point. Any other driver's are read as doubles, which keep every digit
+// whatever its text would show.
+bool ApproximateNumbersAsText(std::string_view driverName, std::string_view dbmsName);
+
 // True for a driver (by its SQL_DRIVER_NAME) that sends every binary value of
 // a parameter array at the length of the array's first one: SQLite's
 // (sqlite3odbc.so 0.9998; reported at github.com/softace/sqliteodbc). Rows with a long

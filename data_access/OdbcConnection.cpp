@@ -21,8 +21,18 @@ constexpr SQLSMALLINT kInfoTextRoom = 256;
 // A read whole tells its progress after so many rows each time.
 constexpr long kReadProgressRows = 1000;
 
-bool isBinary(int adoType) {
-    return adoType == adBinary || adoType == adVarBinary || adoType == adLongVarBinary;
+// How a column's values are read: as the driver's text, as bytes, or as the
+// approximate number the driver holds.
+enum class ValueForm { Text, Binary, Double, Single };
+
+ValueForm formOf(int adoType, bool approximateAsText) {
+    if (adoType == adBinary || adoType == adVarBinary || adoType == adLongVarBinary)
+        return ValueForm::Binary;
+    if (adoType == adDouble && !approximateAsText)
+        return ValueForm::Double;
+    if (adoType == adSingle && !approximateAsText)
+        return ValueForm::Single;
+    return ValueForm::Text;
 }
 
 SQLLEN numericAttribute(const OdbcHandle& statement, SQLUSMALLINT column, SQLUSMALLINT attribute) {
@@ -60,13 +70,13 @@ std::string infoText(const OdbcHandle& connection, SQLUSMALLINT item) {
 // caller sees the first row. A cancel stops it at the next row, as a failure:
 // a result cut short never passes for the whole table.
 std::unique_ptr<Recordset> readWhole(const OdbcHandle& statement,
-                                     const std::atomic<bool>& cancelled,
+                                     const std::atomic<bool>& cancelled, bool approximateAsText,
                                      const ReadProgress& progress) {
     auto snapshot = std::make_unique<Snapshot>(describeColumns(statement));
-    std::vector<bool> binary;
+    std::vector<ValueForm> forms;
     for (const FieldInfo& field : snapshot->fields())
-        binary.push_back(isBinary(field.adoType));
-    const auto columns = static_cast<SQLUSMALLINT>(binary.size());
+        forms.push_back(formOf(field.adoType, approximateAsText));
+    const auto columns = static_cast<SQLUSMALLINT>(forms.size());
     std::u16string wideBuffer;
     std::string text;
     for (;;) {
@@ -75,10 +85,19 @@ std::unique_ptr<Recordset> readWhole(const OdbcHandle& statement,
         if (check(SQLFetch(statement.get()), statement, true) == SQL_NO_DATA)
             break;
         for (SQLUSMALLINT column = 1; column <= columns; ++column) {
-            if (binary[column - 1])
+            switch (forms[column - 1]) {
+            case ValueForm::Binary:
                 readBinaryValue(statement, column, text, *snapshot);
-            else
+                break;
+            case ValueForm::Double:
+            case ValueForm::Single:
+                readApproximateValue(statement, column, forms[column - 1] == ValueForm::Single,
+                                     *snapshot);
+                break;
+            case ValueForm::Text:
                 readTextValue(statement, column, wideBuffer, text, *snapshot);
+                break;
+            }
         }
         snapshot->endRow();
         if (progress && snapshot->rowCount() % kReadProgressRows == 0)
@@ -104,6 +123,8 @@ struct OdbcConnection::Private {
     std::atomic<bool> cancelled{false};
     // Whether cancel() may call SQLCancel on a statement that is executing.
     bool driverCancels = false;
+    // Whether approximate numbers are read as the driver's text.
+    bool approximateAsText = false;
     // The statement executing now, for cancel(); only while it waits on the
     // server, never while its result is read.
     std::mutex executingLock;
@@ -128,13 +149,21 @@ struct OdbcConnection::Private {
         const std::lock_guard lock(executingLock);
         executing = handle;
     }
+    // Publishes the statement to cancel() unless a cancel came first. The
+    // flag is looked at under the lock that cancel() takes after setting it,
+    // so one of the two always sees the other: a cancel before this point
+    // fails the call here; one after it finds the statement to cancel.
+    void startExecuting(SQLHSTMT handle) {
+        const std::lock_guard lock(executingLock);
+        throwIfCancelled();
+        if (driverCancels)
+            executing = handle;
+    }
     // Runs the call that executes a statement where cancel() can reach it.
     // Once the call returns, cancel() no longer touches the statement; a call
     // that ended well stands, since what it did is done.
     template <typename Call> void executeCancellable(SQLHSTMT handle, Call call) {
-        throwIfCancelled();
-        if (driverCancels)
-            setExecuting(handle);
+        startExecuting(handle);
         try {
             call();
         } catch (...) {
@@ -148,7 +177,7 @@ struct OdbcConnection::Private {
     template <typename Start>
     std::unique_ptr<Recordset> readCancellable(const OdbcHandle& statement, Start start) {
         executeCancellable(statement.get(), start);
-        return readWhole(statement, cancelled, readProgress);
+        return readWhole(statement, cancelled, approximateAsText, readProgress);
     }
 };
 
@@ -197,7 +226,9 @@ void OdbcConnection::open(const std::string& connectionString, const std::string
           d->connection);
     d->connected = true;
     d->connection.setNarrow(!driverTakesWideText(d->connection));
-    d->driverCancels = DriverCancelsFromAnotherThread(driverName(d->connection));
+    const std::string driver = driverName(d->connection);
+    d->driverCancels = DriverCancelsFromAnotherThread(driver);
+    d->approximateAsText = ApproximateNumbersAsText(driver, infoText(d->connection, SQL_DBMS_NAME));
 }
 
 void OdbcConnection::execute(const std::string& statement) {
@@ -257,7 +288,7 @@ std::string OdbcConnection::dbmsName() const {
 }
 
 void OdbcConnection::cancel() {
-    d->cancelled = true; // before the lock: the executing call looks after it
+    d->cancelled = true; // before the lock: see Private::startExecuting
     const std::lock_guard lock(d->executingLock);
     // Its result, if any, no longer matters: the cancelled call fails anyway.
     if (d->executing != SQL_NULL_HSTMT)

@@ -46,12 +46,13 @@ bool OdbcRowArray::addRow(const Recordset& row) {
         throw std::invalid_argument("The row's fields are not those the INSERT was prepared for.");
     if (mRows == mCapacity)
         return false;
-    for (size_t i = 0; i < mColumns.size(); ++i)
+    size_t bytes = 0;
+    for (size_t i = 0; i < mColumns.size(); ++i) {
         mEncoded[i] = mEncoders[i].encode(row.value(static_cast<int>(i)));
-    for (size_t i = 0; mRows > 0 && i < mColumns.size(); ++i) {
-        if (!mColumns[i].fits(mEncoded[i] ? mEncoded[i]->size() : 0, kRowArrayColumnBudget))
-            return false;
+        bytes += mColumns[i].bytesWith(mEncoded[i] ? mEncoded[i]->size() : 0);
     }
+    if (mRows > 0 && bytes > kRowArrayBudget)
+        return false;
     for (size_t i = 0; i < mColumns.size(); ++i) {
         if (mEncoded[i])
             mColumns[i].append(*mEncoded[i]);

@@ -5,6 +5,13 @@
 
 #include <sqlucode.h>
 
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <stdexcept>
+
 #include <dlfcn.h>
 #include <link.h>
 
@@ -35,6 +42,61 @@ bool readPieces(const OdbcHandle& statement, size_t room, size_t unit, Get get, 
         if (!more)
             return true;
     }
+}
+
+// Room for the text of any double: the longest, such as
+// "-2.2250738585072014e-308" or "-0.00012345678901234567", take 24.
+constexpr size_t kNumberRoom = 32;
+// Below this power of ten a number is written with an exponent, as printf's
+// %g does; from its type's digits10 (15 for a double) upwards too.
+constexpr int kLowestFixedExponent = -4;
+// The non-numbers as PostgreSQL writes and reads them.
+constexpr std::string_view kNotANumber = "NaN";
+constexpr std::string_view kInfinity = "Infinity";
+constexpr std::string_view kMinusInfinity = "-Infinity";
+
+std::to_chars_result fitted(std::to_chars_result written) {
+    if (written.ec != std::errc())
+        throw std::length_error("No room for the text of a number.");
+    return written;
+}
+
+// The fewest digits that read back as the same number, whatever the locale
+// (to_chars without a precision), laid out as printf's %g would: so a value
+// whose driver text was exact reads as the same text as before, and 1000000
+// stays 1000000 rather than 1e+06.
+template <typename Number>
+std::string_view shortestText(Number number, std::array<char, kNumberRoom>& room) {
+    if (std::isnan(number))
+        return kNotANumber;
+    if (std::isinf(number))
+        return number < 0 ? kMinusInfinity : kInfinity;
+    char* const first = room.data();
+    char* const last = first + room.size();
+    char* end = fitted(std::to_chars(first, last, number, std::chars_format::scientific)).ptr;
+    const char* const e = std::find(first, end, 'e');
+    const char* const digits = e == end ? end : e + (e[1] == '+' ? 2 : 1);
+    int exponent = 0;
+    if (std::from_chars(digits, end, exponent).ec != std::errc())
+        throw std::logic_error("A number's text has no exponent.");
+    if (exponent >= kLowestFixedExponent && exponent < std::numeric_limits<Number>::digits10)
+        end = fitted(std::to_chars(first, last, number, std::chars_format::fixed)).ptr;
+    return std::string_view(first, static_cast<size_t>(end - first));
+}
+
+template <typename Number>
+void readNumber(const OdbcHandle& statement, SQLUSMALLINT column, SQLSMALLINT cType,
+                Snapshot& snapshot) {
+    Number number{};
+    SQLLEN indicator = 0;
+    check(SQLGetData(statement.get(), column, cType, &number, SQLLEN(sizeof number), &indicator),
+          statement);
+    if (indicator == SQL_NULL_DATA) {
+        snapshot.appendNull();
+        return;
+    }
+    std::array<char, kNumberRoom> room;
+    snapshot.appendValue(shortestText(number, room));
 }
 
 } // namespace
@@ -164,6 +226,14 @@ void readTextValue(const OdbcHandle& statement, SQLUSMALLINT column, std::u16str
         snapshot.appendValue(std::string_view(text));
     else
         snapshot.appendNull();
+}
+
+void readApproximateValue(const OdbcHandle& statement, SQLUSMALLINT column, bool single,
+                          Snapshot& snapshot) {
+    if (single)
+        readNumber<SQLREAL>(statement, column, SQL_C_FLOAT, snapshot);
+    else
+        readNumber<SQLDOUBLE>(statement, column, SQL_C_DOUBLE, snapshot);
 }
 
 void readBinaryValue(const OdbcHandle& statement, SQLUSMALLINT column, std::string& hex,

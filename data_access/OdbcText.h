@@ -26,6 +26,11 @@ std::string columnName(const OdbcHandle& statement, SQLUSMALLINT column, SQLSMAL
 // Reads one value whole, in modest pieces, into the snapshot (text or null).
 void readTextValue(const OdbcHandle& statement, SQLUSMALLINT column, std::u16string& wideBuffer,
                    std::string& text, Snapshot& snapshot);
+// Reads one approximate number as the driver holds it, a double, or with
+// `single` a 4-byte float, and keeps it as the shortest text that reads back
+// as the same number.
+void readApproximateValue(const OdbcHandle& statement, SQLUSMALLINT column, bool single,
+                          Snapshot& snapshot);
 // Reads one binary value whole as hexadecimal digits.
 void readBinaryValue(const OdbcHandle& statement, SQLUSMALLINT column, std::string& hex,
                      Snapshot& snapshot);

@@ -16,8 +16,9 @@ public:
     // wider value widens every slot by half at least, so a column whose
     // values keep growing is not moved for every row.
     size_t widthFor(size_t bytes) const;
-    // Whether one more value of `bytes` bytes keeps the column within budget.
-    bool fits(size_t bytes, size_t budget) const { return widthFor(bytes) * (mRows + 1) <= budget; }
+    // The bytes the column's slots would take holding one more value of
+    // `bytes` bytes: every slot at widthFor(bytes).
+    size_t bytesWith(size_t bytes) const { return widthFor(bytes) * (mRows + 1); }
 
     void append(std::string_view bytes);
     void appendNull();

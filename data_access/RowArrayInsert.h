@@ -10,9 +10,10 @@
 
 namespace tallowmere {
 
-// The most one column's buffer holds for an array: its widest value times
-// the rows held. A few very wide values make an array shorter, not larger.
-inline constexpr size_t kRowArrayColumnBudget = size_t(64) << 20;
+// The most one array's buffers hold, all its columns together: each
+// column's widest value times the rows held, summed. Wide values, or many
+// wide columns, make an array shorter, not larger.
+inline constexpr size_t kRowArrayBudget = size_t(64) << 20;
 
 class RowArrayInsert {
 public:
@@ -24,7 +25,7 @@ public:
     virtual size_t size() const = 0;
     // Copies the current row's values into the next slot and returns true.
     // Returns false and takes nothing when the array is full, or when holding
-    // the row would take one column past kRowArrayColumnBudget; an empty
+    // the row would take its columns together past kRowArrayBudget; an empty
     // array takes any row. The caller then sends what is held (executeAll),
     // clears, and adds the same row again. A null or empty value goes as
     // SQL NULL.

@@ -8,7 +8,6 @@
 namespace tallowmere {
 namespace {
 
-constexpr uint32_t kNullMarker = 0xFFFFFFFFu;
 constexpr size_t kFileChunk = 1u << 20;
 
 } // namespace
@@ -25,24 +24,30 @@ Snapshot::~Snapshot() {
         std::fclose(mFile); // an unnamed temporary file goes with its handle
 }
 
-void Snapshot::appendLength(uint32_t length) {
-    char bytes[sizeof length];
-    std::memcpy(bytes, &length, sizeof length);
-    mBuffer.append(bytes, sizeof length);
+void Snapshot::appendLength(std::string& buffer, uint64_t length) {
+    char bytes[kLengthBytes];
+    std::memcpy(bytes, &length, kLengthBytes);
+    buffer.append(bytes, kLengthBytes);
+}
+
+uint64_t Snapshot::lengthAt(const char* bytes) {
+    uint64_t length = 0;
+    std::memcpy(&length, bytes, kLengthBytes);
+    return length;
 }
 
 void Snapshot::appendValue(std::string_view text) {
     if (mColumn < mDecimal.size() && mDecimal[mColumn])
         mFields[mColumn].widest.widen(DigitsOf(text));
     ++mColumn;
-    appendLength(static_cast<uint32_t>(text.size()));
+    appendLength(mBuffer, text.size());
     mBuffer.append(text);
     spillIfNeeded();
 }
 
 void Snapshot::appendNull() {
     ++mColumn;
-    appendLength(kNullMarker);
+    appendLength(mBuffer, kNullLength);
 }
 
 void Snapshot::appendValue(const FieldValue& value) {
@@ -118,10 +123,11 @@ bool Snapshot::readRow(std::vector<FieldValue>& row) {
     }
     row.resize(mFields.size());
     for (FieldValue& value : row) {
-        uint32_t length = 0;
-        if (!readBytes(reinterpret_cast<char*>(&length), sizeof length))
+        char lengthBytes[kLengthBytes];
+        if (!readBytes(lengthBytes, kLengthBytes))
             return false;
-        if (length == kNullMarker) {
+        const uint64_t length = lengthAt(lengthBytes);
+        if (length == kNullLength) {
             value.reset();
             continue;
         }

@@ -7,7 +7,9 @@
 #include "Recordset.h"
 #include "SpillFile.h"
 
+#include <cstdint>
 #include <cstdio>
+#include <limits>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -42,8 +44,16 @@ public:
     // Reading: after the last endRow(); fills row with the next row's values.
     bool readRow(std::vector<FieldValue>& row);
 
+    // Each value is stored as its length, then its bytes. The length is 64
+    // bits wide, so no value's length wraps, and a null is stored as the one
+    // length no value can have.
+    static constexpr uint64_t kNullLength = std::numeric_limits<uint64_t>::max();
+    static constexpr size_t kLengthBytes = sizeof(uint64_t);
+    static void appendLength(std::string& buffer, uint64_t length);
+    // The length stored at bytes, kLengthBytes of them.
+    static uint64_t lengthAt(const char* bytes);
+
 private:
-    void appendLength(uint32_t length);
     void spillIfNeeded();
     void openFile();
     void writeBuffer();

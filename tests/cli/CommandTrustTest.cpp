@@ -119,52 +119,61 @@ TEST_F(CommandRun, ALostConnectionIsSaidAsSuchWithTheRowsWrittenAndNoRowBlamed) 
     EXPECT_EQ(rowsSaidWritten(ended.err), rowCount(*oracle, "big")) << ended.err;
 }
 
-// Whoever creates a table named "deferred", its row with n = 1500 runs the
-// statement given when its transaction commits: a deferred constraint.
-struct AtCommitOf1500 {
-    explicit AtCommitOf1500(const std::string& statement) {
-        postgresAdminExec("CREATE OR REPLACE FUNCTION public.at_1500() RETURNS trigger "
-                          "LANGUAGE plpgsql AS $$ BEGIN IF NEW.n = 1500 THEN " +
+// Whoever creates the table, its row with n = 1500 runs the statement given
+// when its transaction commits: a deferred constraint. Its functions and
+// trigger are named for the table, as tests run side by side on one server.
+class AtCommitOf1500 {
+public:
+    AtCommitOf1500(const std::string& table, const std::string& statement)
+        : mName("at_1500_" + table) {
+        postgresAdminExec("CREATE OR REPLACE FUNCTION public." + mName +
+                          "() RETURNS trigger LANGUAGE plpgsql AS $$ BEGIN IF NEW.n = 1500 THEN " +
                           statement + "; END IF; RETURN NULL; END $$");
         postgresAdminExec(
-            "CREATE OR REPLACE FUNCTION public.add_at_1500() RETURNS event_trigger "
-            "LANGUAGE plpgsql AS $$ DECLARE o record; BEGIN FOR o IN SELECT * FROM "
-            "pg_event_trigger_ddl_commands() WHERE command_tag = 'CREATE TABLE' AND "
-            "object_identity LIKE '%.deferred' LOOP EXECUTE 'CREATE CONSTRAINT TRIGGER at_1500 "
-            "AFTER INSERT ON ' || o.object_identity || ' DEFERRABLE INITIALLY DEFERRED FOR EACH "
-            "ROW EXECUTE FUNCTION public.at_1500()'; END LOOP; END $$");
-        postgresAdminExec("CREATE EVENT TRIGGER add_at_1500 ON ddl_command_end "
-                          "EXECUTE FUNCTION public.add_at_1500()");
+            "CREATE OR REPLACE FUNCTION public.add_" + mName +
+            "() RETURNS event_trigger LANGUAGE plpgsql AS $$ DECLARE o record; BEGIN FOR o IN "
+            "SELECT * FROM pg_event_trigger_ddl_commands() WHERE command_tag = 'CREATE TABLE' "
+            "AND object_identity LIKE '%." +
+            table + "' LOOP EXECUTE 'CREATE CONSTRAINT TRIGGER " + mName + " AFTER INSERT ON ' " +
+            "|| o.object_identity || ' DEFERRABLE INITIALLY DEFERRED FOR EACH ROW EXECUTE "
+            "FUNCTION public." +
+            mName + "()'; END LOOP; END $$");
+        postgresAdminExec("CREATE EVENT TRIGGER add_" + mName +
+                          " ON ddl_command_end EXECUTE FUNCTION public.add_" + mName + "()");
     }
     ~AtCommitOf1500() {
-        postgresAdminExec("DROP EVENT TRIGGER add_at_1500");
-        postgresAdminExec("DROP FUNCTION public.add_at_1500(), public.at_1500() CASCADE");
+        postgresAdminExec("DROP EVENT TRIGGER add_" + mName);
+        postgresAdminExec("DROP FUNCTION public.add_" + mName + "(), public." + mName +
+                          "() CASCADE");
     }
+
+private:
+    std::string mName;
 };
 
 TEST_F(CommandRun, ACommitRefusedInTheRowByRowRetryNamesItsRow) {
-    sqlAnywhere.exec("CREATE TABLE deferred(n INTEGER)");
-    sqlAnywhere.exec("INSERT INTO deferred " + numbersUpTo(3000));
-    const AtCommitOf1500 refusal("RAISE EXCEPTION 'n is 1500'");
-    const ProgramRun failed = run({"copy", "--to", "oracle", "deferred"});
+    sqlAnywhere.exec("CREATE TABLE refused(n INTEGER)");
+    sqlAnywhere.exec("INSERT INTO refused " + numbersUpTo(3000));
+    const AtCommitOf1500 refusal("refused", "RAISE EXCEPTION 'n is 1500'");
+    const ProgramRun failed = run({"copy", "--to", "oracle", "refused"});
     EXPECT_EQ(failed.exitCode(), 1);
     EXPECT_TRUE(contains(failed.err, "1499 of 3000 rows written; row 1500 of the table failed"))
         << failed.err;
-    EXPECT_EQ(rowCount(*oracle, "deferred"), 1499);
+    EXPECT_EQ(rowCount(*oracle, "refused"), 1499);
 }
 
 TEST_F(CommandRun, CtrlCDuringACommitSaysItsRowsMayHaveBeenWritten) {
-    sqlAnywhere.exec("CREATE TABLE deferred(n INTEGER)");
-    sqlAnywhere.exec("INSERT INTO deferred " + numbersUpTo(3000));
-    const AtCommitOf1500 slowCommit("PERFORM pg_sleep(30)");
-    faults::RunningProgram copy({TALLOWMERE_PROGRAM, "copy", "--to", "oracle", "deferred"});
+    sqlAnywhere.exec("CREATE TABLE slow(n INTEGER)");
+    sqlAnywhere.exec("INSERT INTO slow " + numbersUpTo(3000));
+    const AtCommitOf1500 slowCommit("slow", "PERFORM pg_sleep(30)");
+    faults::RunningProgram copy({TALLOWMERE_PROGRAM, "copy", "--to", "oracle", "slow"});
     ASSERT_TRUE(waitFor([&] { return sessionsRunning(*oracle, "COMMIT") > 0; }));
     kill(copy.pid(), SIGINT);
     const ProgramRun ended = copy.finish();
     EXPECT_EQ(ended.exitCode(), 130);
     EXPECT_TRUE(contains(ended.err, "1000 of 3000 rows written, and 1000 more may have been"))
         << ended.err;
-    const long present = rowCount(*oracle, "deferred");
+    const long present = rowCount(*oracle, "slow");
     EXPECT_TRUE(present == 1000 || present == 2000) << present;
 }
 

@@ -437,7 +437,9 @@ TEST_F(BadInput, EveryKindOfOracleValueArrivesOnSqlAnywhereAsTheRulesSay) {
         {"real", "0.1", "TEXT", "text 0.1"},
         {"double precision", "1e300", "TEXT", "text 1e+300"},
         {"double precision", "'NaN'", "TEXT", "text NaN"},
-        {"money", "12.34", "TEXT", "text $12.34"},
+        // PostgreSQL's driver describes money as SQL_FLOAT: it arrives as the
+        // double the driver makes of it, without the currency sign.
+        {"money", "12.34", "TEXT", "text 12.34"},
         {"varchar(10)", "'vc'", "TEXT", "text vc"},
         {"char(5)", "'ab'", "TEXT", "text ab   "},
         {"date", "'2024-02-29'", "TEXT", "text 2024-02-29"},

@@ -194,6 +194,49 @@ TEST_P(RowArrays, ClosingWithRowsUncommittedRollsThemBackAndLetsGo) {
 INSTANTIATE_TEST_SUITE_P(BothStandIns, RowArrays,
                          ::testing::Values(Side::SqlAnywhere, Side::Oracle));
 
+TEST(RowArrayBudget, ManyWideColumnsShareOneBudgetThatNoneWouldReachAlone) {
+    // SQLite's driver takes UTF-8, so each value takes its own bytes.
+    constexpr size_t kColumns = 16, kValueBytes = 60000, kRowBytes = kColumns * kValueBytes;
+    // Twice the rows the columns together have room for, yet so few that one
+    // column alone would hold them all within the budget.
+    constexpr size_t kArrayRows = 2 * kRowArrayBudget / kRowBytes;
+    static_assert(kArrayRows * kValueBytes <= kRowArrayBudget);
+    SqliteDatabase sqlite;
+    OdbcConnection connection;
+    connection.open(SqlAnywhereConnectionString(sqlAnywhereOnlySettings()));
+    std::string columns = "c0";
+    for (size_t i = 1; i < kColumns; ++i)
+        columns += ", c" + std::to_string(i);
+    connection.execute("CREATE TABLE wide(" + columns + ")");
+    const std::vector<FieldInfo> fields(kColumns, FieldInfo{"c", adVarWChar});
+    auto array = connection.prepareRowArray(BoundInsertText("wide", kColumns), fields, kArrayRows,
+                                            kArrayRows);
+    auto row = fakes::makeRecordset(
+        CannedTable{fields, {std::vector<FieldValue>(kColumns, std::string(kValueBytes, 'v'))}});
+    while (array->addRow(*row)) {
+    }
+    EXPECT_LT(array->size(), kArrayRows);
+    EXPECT_LE(array->size() * kRowBytes, kRowArrayBudget);
+    EXPECT_GT((array->size() + 1) * kRowBytes, kRowArrayBudget);
+}
+
+TEST(RowArrayValues, ApproximateNumbersFromPostgresArriveOnSqliteAsTheSameDoubles) {
+    TALLOWMERE_REQUIRE_POSTGRES();
+    OracleAccount oracle;
+    oracle.exec("CREATE TABLE approx(id INTEGER, d DOUBLE PRECISION)");
+    oracle.exec("INSERT INTO approx VALUES" + numberedRows(kExactDoubles));
+    SqliteDatabase sqlite;
+    sqlite.exec("CREATE TABLE approx(d TEXT)"); // as a copy makes it
+    OdbcConnection source, target;
+    source.open(OracleConnectionString(workingSettings(oracle)));
+    target.open(SqlAnywhereConnectionString(sqlAnywhereOnlySettings()));
+    auto rows = source.openRecordset("SELECT d FROM approx ORDER BY id");
+    sendAll(*rows,
+            *target.prepareRowArray(BoundInsertText("approx", 1), {rows->fieldInfo(0)}, 8, 8));
+    EXPECT_EQ(doubleBits(firstColumn(sqlite.query("SELECT d FROM approx ORDER BY rowid"))),
+              doubleBits(kExactDoubles));
+}
+
 TEST(RowArrayDefaults, AConnectionWithoutThemSaysNotCapable) {
     Log log;
     fakes::FakeConnectionFactory factory(log);

@@ -8,6 +8,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <bit>
+#include <cstdint>
+#include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
@@ -48,6 +51,28 @@ inline std::string byteEscapes(const std::string& hex) {
     for (size_t i = 0; i + 1 < hex.size(); i += 2)
         escaped += "\\x" + hex.substr(i, 2);
     return escaped;
+}
+
+// Doubles whose every digit counts: 15 significant digits read back as
+// other numbers, or none (the largest overflows); and the sign of a zero.
+inline const std::vector<std::string> kExactDoubles{"0.30000000000000004", "123456789.123456789",
+                                                    "5e-324", "1.7976931348623157e308", "-0.0"};
+
+// The rows "(first, 'v1'), (first + 1, 'v2'), ..." of the values after VALUES.
+inline std::string numberedRows(const std::vector<std::string>& values, size_t first = 1) {
+    std::string rows;
+    for (size_t i = 0; i < values.size(); ++i)
+        rows += (i > 0 ? ", (" : "(") + std::to_string(first + i) + ", " + literal(values[i]) + ")";
+    return rows;
+}
+
+// The bits of the doubles the texts read as: equal bits, the same numbers,
+// a zero's sign included.
+inline std::vector<uint64_t> doubleBits(const Names& texts) {
+    std::vector<uint64_t> bits;
+    for (const std::string& text : texts)
+        bits.push_back(std::bit_cast<uint64_t>(std::strtod(text.c_str(), nullptr)));
+    return bits;
 }
 
 // Rows compared whole; a failure names the first row that differs, with

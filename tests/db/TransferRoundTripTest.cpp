@@ -128,6 +128,60 @@ TEST_F(TransferRoundTrip, SqlAnywhereTableArrivesOnOracleWithEveryValue) {
     EXPECT_EQ(rows, expected);
 }
 
+TEST_F(TransferRoundTrip, ApproximateNumbersFromOracleArriveOnSqlAnywhereAsTheSameDoubles) {
+    oracle->exec("CREATE TABLE approx(id INTEGER, d DOUBLE PRECISION, r REAL)");
+    oracle->exec("INSERT INTO approx(id, d) VALUES" + numberedRows(kExactDoubles));
+    // Either side of where PostgreSQL starts writing an exponent, and the non-numbers.
+    oracle->exec(
+        "INSERT INTO approx(id, d) VALUES" +
+        numberedRows({"100000000000000", "1e15", "0.0001", "1e-05", "-Infinity", "NaN"}, 10));
+    oracle->exec("INSERT INTO approx(id, r) VALUES" +
+                 numberedRows({"0.1", "100000", "1e6", "1.5e-5", "3.4028235e38"}, 20));
+    harness->loadLists();
+    select(harness->oracleList, "approx");
+
+    harness->run(SendTablesToSqlAnywhere);
+
+    EXPECT_TRUE(harness->prompts.shown.empty()) << harness->prompts.shown.front();
+    // PostgreSQL keeps the sign of -0, and so does the text column the
+    // numbers arrive in on SQL Anywhere.
+    EXPECT_EQ(doubleBits(
+                  firstColumn(sqlAnywhere.query("SELECT d FROM approx WHERE id < 10 ORDER BY id"))),
+              doubleBits(kExactDoubles));
+    // Each as PostgreSQL itself writes it; a 4-byte 0.1 as the float it is,
+    // not as the double nearest that float.
+    EXPECT_EQ(sqlAnywhere.query("SELECT d, r FROM approx ORDER BY id"),
+              oracle->query("SELECT d::text, r::text FROM approx ORDER BY id"));
+    EXPECT_EQ(sqlAnywhere.query("SELECT r FROM approx WHERE id = 20"), (Rows{{"0.1"}}));
+}
+
+TEST_F(TransferRoundTrip, ApproximateNumbersFromSqlAnywhereArriveOnOracleAsItsDriverWritesThem) {
+    // SQLite's driver writes a double with 15 significant digits, and makes
+    // its SQL_C_DOUBLE from that text too: no more digits can be read.
+    // SQLite stores -0.0 in a DOUBLE column as the integer 0, so the sign is
+    // gone before the driver reads it.
+    std::vector<std::string> asWritten;
+    for (const std::string& number : kExactDoubles)
+        asWritten.push_back(number == "-0.0" ? "0" : *fifteenDigits(number));
+    sqlAnywhere.exec("CREATE TABLE approx(id INTEGER, d DOUBLE, n NUMERIC)");
+    sqlAnywhere.exec("INSERT INTO approx(id, d) VALUES" + numberedRows(kExactDoubles));
+    // Whatever else SQLite's loose typing lets such a column hold arrives as
+    // it was written, neither rounded nor lost.
+    sqlAnywhere.exec("INSERT INTO approx(id, n) VALUES" +
+                     numberedRows({"9007199254740993", "n/a"}, 10));
+    harness->loadLists();
+    select(harness->sqlAnywhereList, "approx");
+
+    harness->run(SendTablesToOracle);
+
+    EXPECT_TRUE(harness->prompts.shown.empty()) << harness->prompts.shown.front();
+    EXPECT_EQ(
+        doubleBits(firstColumn(oracle->query("SELECT d FROM approx WHERE id < 10 ORDER BY id"))),
+        doubleBits(asWritten));
+    EXPECT_EQ(oracle->query("SELECT n FROM approx WHERE id >= 10 ORDER BY id"),
+              (Rows{{"9007199254740993"}, {"n/a"}}));
+}
+
 TEST_F(TransferRoundTrip, OverwritingReplacesTheTableInTheTargetsLetterCase) {
     sqlAnywhere.exec("CREATE TABLE emp(old TEXT)");
     sqlAnywhere.exec("INSERT INTO emp VALUES('stale')");

@@ -100,7 +100,7 @@ void installPrivateEnvironment() {
                                              gFolder + "/no-such-driver.so\n");
     writeFile(gFolder + "/odbc.ini",
               std::string("[") + kSqliteDataSource + "]\nDriver=SQLite3\nDatabase=" + gFolder +
-                  "/sqlanywhere.db\n\n[" + kBrokenDriverDataSource +
+                  "/sqlanywhere.db\nStepAPI=1\n\n[" + kBrokenDriverDataSource +
                   "]\nDriver=Missing Driver\nDatabase=" + gFolder + "/broken.db\n");
     std::filesystem::create_directories(gFolder + "/config");
     setenv("ODBCSYSINI", gFolder.c_str(), 1);

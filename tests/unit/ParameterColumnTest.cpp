@@ -25,18 +25,19 @@ TEST(ParameterColumn, WiderValuesMoveEveryHeldValueIntoWiderSlots) {
     EXPECT_GE(column.width(), 100u);
 }
 
-TEST(ParameterColumn, AValueFitsWhileItsWidthTimesTheRowsStaysWithinTheBudget) {
-    constexpr size_t kBudget = 1000;
+TEST(ParameterColumn, BytesWithOneMoreValueAreEverySlotAtItsNewWidth) {
     ParameterColumn column;
     column.append(std::string(100, 'x'));
-    EXPECT_TRUE(column.fits(100, kBudget)); // 2 x 100
-    EXPECT_FALSE(column.fits(600, kBudget));
+    EXPECT_EQ(column.bytesWith(100), 200u); // 2 x 100
+    EXPECT_EQ(column.bytesWith(40), 200u);  // a narrower value takes a whole slot
+    EXPECT_EQ(column.bytesWith(600), 1200u);
     for (int i = 1; i < 10; ++i)
         column.append("y");
-    EXPECT_FALSE(column.fits(1, kBudget)); // an eleventh slot of 100
+    EXPECT_EQ(column.bytesWith(1), 1100u);   // an eleventh slot of 100
+    EXPECT_EQ(column.bytesWith(120), 1650u); // slots widen by half at least
     column.clear();
     EXPECT_EQ(column.rows(), 0u);
-    EXPECT_TRUE(column.fits(kBudget, kBudget));
+    EXPECT_EQ(column.bytesWith(1000), 1000u);
 }
 
 } // namespace

@@ -65,6 +65,20 @@ TEST_P(SnapshotRoundTrip, ReadsBackEveryValueInOrder) {
 INSTANTIATE_TEST_SUITE_P(MemoryLimits, SnapshotRoundTrip,
                          ::testing::Values(size_t{16}, size_t{1}, Snapshot::kDefaultMemoryLimit));
 
+TEST(SnapshotLengths, LengthsPast32BitsAndTheNullMarkerReadBackAsWritten) {
+    // 0xFFFFFFFF was the null marker while lengths took 32 bits.
+    const uint64_t lengths[] = {
+        0, 1, 0xFFFFFFFFu, uint64_t(1) << 32, Snapshot::kNullLength - 1, Snapshot::kNullLength};
+    std::string stored;
+    for (uint64_t length : lengths)
+        Snapshot::appendLength(stored, length);
+    ASSERT_EQ(stored.size(), std::size(lengths) * Snapshot::kLengthBytes);
+    for (size_t i = 0; i < std::size(lengths); ++i)
+        EXPECT_EQ(Snapshot::lengthAt(stored.data() + i * Snapshot::kLengthBytes), lengths[i]) << i;
+    // No text, and so no value, can be as long as the marker says.
+    EXPECT_GT(Snapshot::kNullLength, uint64_t(std::string().max_size()));
+}
+
 // Each test's TMPDIR names a fresh folder of its own; the old value returns.
 class SnapshotSpill : public ::testing::Test {
 protected:
