@@ -2,6 +2,8 @@
 // terminal, and what is refused as a wrong command line.
 #include "cli/CommandRequest.h"
 
+#include "operations/UserTexts.h"
+
 #include <QCoreApplication>
 
 #include <gtest/gtest.h>
@@ -44,6 +46,63 @@ TEST(CommandLineWords, HelpAndVersionAreAnsweredForTheProgramAndEachCommand) {
     }
 }
 
+// Before a command the program's help or version, after one the command's
+// help or the version, whatever else the line holds: never a run.
+TEST(CommandLineWords, HelpOrVersionAnywhereIsAnsweredInsteadOfARun) {
+    QCoreApplication::setApplicationVersion(QStringLiteral("1.0"));
+    const QString program = QString::fromUtf8(texts::kProgramDescription);
+    const QString drop = QString::fromUtf8(texts::kDropDescription);
+    const QString copy = QString::fromUtf8(texts::kCopyDescription);
+    const QString version = QStringLiteral(" 1.0\n");
+    const std::vector<std::pair<const char*, QString>> answered = {
+        {"--help drop oracle THROWAWAY", program},
+        {"-h copy --to oracle EMP", program},
+        {"-v drop oracle THROWAWAY", version},
+        {"lsit oracle --help", program},
+        {"--bogus drop oracle THROWAWAY --help", program},
+        {"drop oracle THROWAWAY --help", drop},
+        {"drop oracle THROWAWAY -h", drop},
+        {"drop oracle THROWAWAY -hv", drop},
+        {"drop oracle THROWAWAY --bogus -h", drop},
+        {"drop --version oracle THROWAWAY", version},
+        {"copy --to oracle EMP -v", version},
+        {"copy --to --help EMP", copy},
+        {"copy --to oracle --batch-rows 0 EMP --help", copy},
+    };
+    for (const auto& [line, text] : answered) {
+        const ParsedCommandLine parsed = parse(line);
+        const auto* got = std::get_if<CommandRequest>(&parsed);
+        ASSERT_NE(got, nullptr) << line;
+        EXPECT_EQ(got->kind, CommandKind::Answer) << line;
+        EXPECT_TRUE(text == version ? got->answer.endsWith(text) : got->answer.contains(text))
+            << line << ": " << got->answer.toStdString();
+    }
+    // After "--" the word is a table's name.
+    const CommandRequest named = request(parse("drop oracle -- -h"));
+    EXPECT_EQ(named.kind, CommandKind::Drop);
+    EXPECT_EQ(named.tables, std::vector<std::string>{"-h"});
+}
+
+TEST(CommandLineWords, BatchRowsTakesOneToItsMostAndShowsThatRange) {
+    const std::string most = std::to_string(BoundArrayRows::kMostArrayRows);
+    const auto copyWith = [](const std::string& rows) {
+        return parse(QString::fromStdString("copy --to oracle EMP --batch-rows " + rows));
+    };
+    EXPECT_EQ(request(copyWith(most)).arrayRows, BoundArrayRows::kMostArrayRows);
+    EXPECT_EQ(request(copyWith("1")).arrayRows, 1u);
+    EXPECT_EQ(request(parse("copy --to oracle EMP")).arrayRows, BoundArrayRows::kDefaultArrayRows);
+    for (const std::string& rows :
+         {std::to_string(BoundArrayRows::kMostArrayRows + 1), std::string("100000000000"),
+          std::string("0"), std::string("-1"), std::string("abc")}) {
+        const ParsedCommandLine parsed = copyWith(rows);
+        const auto* error = std::get_if<UsageError>(&parsed);
+        ASSERT_NE(error, nullptr) << rows;
+        EXPECT_EQ(error->problem, texts::batchRowsWrong(BoundArrayRows::kMostArrayRows)) << rows;
+        EXPECT_NE(error->problem.find(most), std::string::npos);
+    }
+    EXPECT_TRUE(request(parse("copy --help")).answer.contains(QString::fromStdString(most)));
+}
+
 TEST(CommandLineWords, CommandsTakeTheirSideTablesAndOptions) {
     const CommandRequest copy =
         request(parse("copy --to oracle --overwrite EMP DEPT --dsn D --oracle-sid S"));
@@ -60,30 +119,49 @@ TEST(CommandLineWords, CommandsTakeTheirSideTablesAndOptions) {
     EXPECT_EQ(rename.kind, CommandKind::Rename);
     EXPECT_EQ(rename.tables, (std::vector<std::string>{"old", "new"}));
     EXPECT_EQ(request(parse("drop oracle A B C")).tables.size(), 3u);
+    // Only exact repeats are refused.
+    EXPECT_EQ(request(parse("drop oracle EMP emp")).tables.size(), 2u);
+    EXPECT_TRUE(request(parse("copy --to oracle --row-by-row EMP")).rowByRow);
     EXPECT_EQ(request(parse("list oracle")).side, Side::Oracle);
 }
 
+// Each refused line with its command and, where the line has one clear
+// fault, the problem said.
 TEST(CommandLineWords, WrongLinesAreRefusedNamingTheCommandWhoseHelpTellsMore) {
-    const std::vector<std::pair<const char*, const char*>> wrong = {
-        {"--bogus", ""},
-        {"lsit oracle", ""},
-        {"list", "list"},
-        {"list mysql", "list"},
-        {"list oracle extra", "list"},
-        {"copy EMP", "copy"},
-        {"copy --to x EMP", "copy"},
-        {"copy --to oracle", "copy"},
-        {"copy --to oracle --all EMP", "copy"},
-        {"drop oracle", "drop"},
-        {"rename oracle a", "rename"},
-        {"list oracle --bogus", "list"},
+    struct Wrong {
+        const char* line;
+        const char* command;
+        std::string problem; // empty: any problem at all
     };
-    for (const auto& [line, command] : wrong) {
+    const std::vector<Wrong> wrong = {
+        {"--bogus", "", {}},
+        {"lsit oracle", "", texts::unknownCommand("lsit")},
+        {"list", "list", texts::kSideNeeded},
+        {"list mysql", "list", texts::unknownSide("mysql")},
+        {"list oracle extra", "list", {}},
+        {"copy EMP", "copy", texts::kToNeeded},
+        {"copy --to x EMP", "copy", texts::unknownSide("x")},
+        {"copy --to sqlanywhere", "copy", texts::kTablesOrAllNeeded},
+        {"copy --to oracle --all EMP", "copy", texts::kTablesAndAll},
+        {"copy --to oracle --batch-rows 5 --row-by-row EMP", "copy", texts::kBatchRowsOrRowByRow},
+        {"copy --to oracle --row-by-row --batch-rows 1000 EMP", "copy",
+         texts::kBatchRowsOrRowByRow},
+        {"copy --to oracle EMP EMP", "copy", texts::tableNamedTwice("EMP")},
+        {"copy --to oracle EMP DEPT EMP", "copy", texts::tableNamedTwice("EMP")},
+        {"drop sqlanywhere", "drop", texts::kDropNeedsTables},
+        {"drop oracle A B A", "drop", texts::tableNamedTwice("A")},
+        {"rename oracle a", "rename", texts::kRenameNeedsTwoNames},
+        {"list oracle --bogus", "list", {}},
+    };
+    for (const auto& [line, command, problem] : wrong) {
         const ParsedCommandLine parsed = parse(line);
         const auto* error = std::get_if<UsageError>(&parsed);
         ASSERT_NE(error, nullptr) << line;
         EXPECT_EQ(error->command, command) << line;
         EXPECT_FALSE(error->problem.empty()) << line;
+        if (!problem.empty()) {
+            EXPECT_EQ(error->problem, problem) << line;
+        }
     }
 }
 

@@ -98,6 +98,18 @@ TEST_F(CommandRun, ValuesGivenForOneRunAreUsedAndNothingStoredNamesTheSettingsFi
         FileSettingsStore().GetSetting(kSettingsApplication, kSettingsSection, kKeyOracleUser), "");
 }
 
+TEST_F(CommandRun, HelpBesideADropAnswersAndDropsNothing) {
+    oracle->exec("CREATE TABLE throwaway(a TEXT)");
+    for (const std::vector<std::string>& words :
+         {std::vector<std::string>{"--help", "drop", "oracle", "throwaway"},
+          {"drop", "oracle", "throwaway", "-h"}}) {
+        const ProgramRun answered = run(words);
+        EXPECT_EQ(answered.exitCode(), 0) << answered.err;
+        EXPECT_NE(answered.out.find("Usage:"), std::string::npos) << answered.out;
+        EXPECT_EQ(oracleTables(*oracle), Names{"throwaway"}) << words.front();
+    }
+}
+
 TEST(CommandLineProgram, WrongLinesExitTwoAndNoDisplayExitsOneWithOneLine) {
     const ProgramRun bogus = faults::runProgram({TALLOWMERE_PROGRAM, "--bogus"});
     EXPECT_EQ(bogus.exitCode(), 2);
