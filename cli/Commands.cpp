@@ -15,6 +15,8 @@
 #include "transfer/TableTransfer.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 
 namespace tallowmere::cli {
 namespace {
@@ -56,7 +58,7 @@ private:
     TableList& load(Side side);
     void requireListed(Side side, const std::vector<std::string>& tables);
     void select(Side side, const std::vector<std::string>& tables);
-    void printName(const std::string& name) const;
+    void printLine(const std::string& line) const;
     ReportingList& reportingList(Side side) {
         return side == Side::Oracle ? mOracleList : mSqlAnywhereList;
     }
@@ -157,16 +159,19 @@ void CommandRun::select(Side side, const std::vector<std::string>& tables) {
     }
 }
 
-void CommandRun::printName(const std::string& name) const {
-    std::fprintf(mEnvironment.out, "%s\n", name.c_str());
-    std::fflush(mEnvironment.out);
+// Every line of standard output goes through here: one that cannot be
+// written stops the run, so a full disk never passes for a finished list.
+void CommandRun::printLine(const std::string& line) const {
+    if (std::fprintf(mEnvironment.out, "%s\n", line.c_str()) < 0 ||
+        std::fflush(mEnvironment.out) != 0)
+        throw CommandFailure(texts::outputNotWritten(std::strerror(errno)));
 }
 
 void CommandRun::list() {
     requireSides({mRequest.side});
     const TableList& list = load(mRequest.side);
     for (int i = 0; i < list.count(); ++i)
-        printName(list.text(i));
+        printLine(list.text(i));
 }
 
 void CommandRun::drop() {
@@ -174,7 +179,7 @@ void CommandRun::drop() {
     load(mRequest.side);
     requireListed(mRequest.side, mRequest.tables);
     select(mRequest.side, mRequest.tables);
-    reportingList(mRequest.side).onRemoved = [this](const std::string& name) { printName(name); };
+    reportingList(mRequest.side).onRemoved = [this](const std::string& name) { printLine(name); };
     DeleteTables(mContext, mRequest.side);
 }
 
@@ -183,7 +188,7 @@ void CommandRun::rename() {
     load(mRequest.side);
     requireListed(mRequest.side, {mRequest.tables.front()});
     select(mRequest.side, {mRequest.tables.front()});
-    reportingList(mRequest.side).onAdded = [this](const std::string& name) { printName(name); };
+    reportingList(mRequest.side).onAdded = [this](const std::string& name) { printLine(name); };
     RenameTable(mContext, mRequest.side);
 }
 
@@ -219,8 +224,7 @@ void CommandRun::copyTable(TableCopier& copier, Connection& target, const std::s
     if (counted != mProgress.rowsRead())
         throw CommandFailure(texts::rowCountDiffers(table, mProgress.rowsRead(), counted));
     mProgress.endTable();
-    std::fprintf(mEnvironment.out, "%s\t%ld\n", table.c_str(), counted);
-    std::fflush(mEnvironment.out);
+    printLine(table + '\t' + std::to_string(counted));
 }
 
 void CommandRun::sayFailure(const std::exception& error,

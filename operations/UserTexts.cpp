@@ -126,6 +126,10 @@ std::string tableNamedTwice(const std::string& table) {
     return "the table \"" + table + "\" is named twice";
 }
 
+std::string outputNotWritten(const std::string& reason) {
+    return "tallowmere: standard output could not be written: " + reason;
+}
+
 std::string sideName(Side side) {
     return side == Side::Oracle ? "Oracle" : "SQL Anywhere";
 }

@@ -102,6 +102,8 @@ inline constexpr const char* kRenameNeedsTwoNames =
     "rename takes the side, the old name and the new";
 inline constexpr const char* kToNeeded = "copy needs --to sqlanywhere or --to oracle";
 inline constexpr const char* kSideNeeded = "name the side: oracle or sqlanywhere";
+// Standard output that refused a line or an answer, with the system's reason.
+std::string outputNotWritten(const std::string& reason);
 inline constexpr const char* kNoDisplay =
     "tallowmere: the window needs a display; the commands (tallowmere --help) work without one.";
 std::string sideName(Side side);
