@@ -114,7 +114,7 @@ int CommandRun::run() {
     } catch (const std::exception& error) {
         if (mInterrupt.interrupted()) {
             sayInterrupted();
-            return Interrupt::kStatus;
+            return mInterrupt.status();
         }
         const CopyProgress::Standing standing = mProgress.standing();
         mProgress.endTable();
