@@ -32,29 +32,19 @@ TEST(CommandLineWords, WindowsStartWithNothingOrTheToolkitsOwnOptions) {
         EXPECT_EQ(request(parse(line)).kind, CommandKind::Windows) << line;
 }
 
-TEST(CommandLineWords, HelpAndVersionAreAnsweredForTheProgramAndEachCommand) {
-    QCoreApplication::setApplicationVersion(QStringLiteral("1.0"));
-    EXPECT_TRUE(request(parse("--version")).answer.endsWith(QStringLiteral(" 1.0\n")));
-    for (const char* line : {"--help", "-h", "--help-all"})
-        EXPECT_TRUE(
-            request(parse(line)).answer.contains(QStringLiteral("rename oracle|sqlanywhere")))
-            << line;
-    for (const char* command : {"list", "copy", "drop", "rename"}) {
-        const QString help = request(parse(QString::fromLatin1(command) + " --help")).answer;
-        EXPECT_TRUE(help.contains(QStringLiteral("--oracle-sid"))) << command;
-        EXPECT_TRUE(help.contains(QString::fromLatin1(command) + ' ')) << command;
-    }
-}
-
 // Before a command the program's help or version, after one the command's
 // help or the version, whatever else the line holds: never a run.
-TEST(CommandLineWords, HelpOrVersionAnywhereIsAnsweredInsteadOfARun) {
+TEST(CommandLineWords, HelpAndVersionAnywhereAreAnsweredInsteadOfARun) {
     QCoreApplication::setApplicationVersion(QStringLiteral("1.0"));
     const QString program = QString::fromUtf8(texts::kProgramDescription);
     const QString drop = QString::fromUtf8(texts::kDropDescription);
     const QString copy = QString::fromUtf8(texts::kCopyDescription);
     const QString version = QStringLiteral(" 1.0\n");
     const std::vector<std::pair<const char*, QString>> answered = {
+        {"--version", version},
+        {"--help", program},
+        {"-h", program},
+        {"--help-all", program},
         {"--help drop oracle THROWAWAY", program},
         {"-h copy --to oracle EMP", program},
         {"-v drop oracle THROWAWAY", version},
@@ -77,30 +67,15 @@ TEST(CommandLineWords, HelpOrVersionAnywhereIsAnsweredInsteadOfARun) {
         EXPECT_TRUE(text == version ? got->answer.endsWith(text) : got->answer.contains(text))
             << line << ": " << got->answer.toStdString();
     }
+    for (const char* command : {"list", "copy", "drop", "rename"}) {
+        const QString help = request(parse(QString::fromLatin1(command) + " --help")).answer;
+        EXPECT_TRUE(help.contains(QStringLiteral("--oracle-sid"))) << command;
+        EXPECT_TRUE(help.contains(QString::fromLatin1(command) + ' ')) << command;
+    }
     // After "--" the word is a table's name.
     const CommandRequest named = request(parse("drop oracle -- -h"));
     EXPECT_EQ(named.kind, CommandKind::Drop);
     EXPECT_EQ(named.tables, std::vector<std::string>{"-h"});
-}
-
-TEST(CommandLineWords, BatchRowsTakesOneToItsMostAndShowsThatRange) {
-    const std::string most = std::to_string(BoundArrayRows::kMostArrayRows);
-    const auto copyWith = [](const std::string& rows) {
-        return parse(QString::fromStdString("copy --to oracle EMP --batch-rows " + rows));
-    };
-    EXPECT_EQ(request(copyWith(most)).arrayRows, BoundArrayRows::kMostArrayRows);
-    EXPECT_EQ(request(copyWith("1")).arrayRows, 1u);
-    EXPECT_EQ(request(parse("copy --to oracle EMP")).arrayRows, BoundArrayRows::kDefaultArrayRows);
-    for (const std::string& rows :
-         {std::to_string(BoundArrayRows::kMostArrayRows + 1), std::string("100000000000"),
-          std::string("0"), std::string("-1"), std::string("abc")}) {
-        const ParsedCommandLine parsed = copyWith(rows);
-        const auto* error = std::get_if<UsageError>(&parsed);
-        ASSERT_NE(error, nullptr) << rows;
-        EXPECT_EQ(error->problem, texts::batchRowsWrong(BoundArrayRows::kMostArrayRows)) << rows;
-        EXPECT_NE(error->problem.find(most), std::string::npos);
-    }
-    EXPECT_TRUE(request(parse("copy --help")).answer.contains(QString::fromStdString(most)));
 }
 
 TEST(CommandLineWords, CommandsTakeTheirSideTablesAndOptions) {
@@ -122,6 +97,16 @@ TEST(CommandLineWords, CommandsTakeTheirSideTablesAndOptions) {
     // Only exact repeats are refused.
     EXPECT_EQ(request(parse("drop oracle EMP emp")).tables.size(), 2u);
     EXPECT_TRUE(request(parse("copy --to oracle --row-by-row EMP")).rowByRow);
+    // --batch-rows from 1 to its most, which the help shows.
+    const std::string most = std::to_string(BoundArrayRows::kMostArrayRows);
+    const auto arrayRows = [](const std::string& rows) {
+        return request(parse(QString::fromStdString("copy --to oracle EMP --batch-rows " + rows)))
+            .arrayRows;
+    };
+    EXPECT_EQ(arrayRows(most), BoundArrayRows::kMostArrayRows);
+    EXPECT_EQ(arrayRows("1"), 1u);
+    EXPECT_EQ(copy.arrayRows, BoundArrayRows::kDefaultArrayRows);
+    EXPECT_TRUE(request(parse("copy --help")).answer.contains(QString::fromStdString(most)));
     EXPECT_EQ(request(parse("list oracle")).side, Side::Oracle);
 }
 
@@ -129,11 +114,11 @@ TEST(CommandLineWords, CommandsTakeTheirSideTablesAndOptions) {
 // fault, the problem said.
 TEST(CommandLineWords, WrongLinesAreRefusedNamingTheCommandWhoseHelpTellsMore) {
     struct Wrong {
-        const char* line;
+        std::string line;
         const char* command;
         std::string problem; // empty: any problem at all
     };
-    const std::vector<Wrong> wrong = {
+    std::vector<Wrong> wrong = {
         {"--bogus", "", {}},
         {"lsit oracle", "", texts::unknownCommand("lsit")},
         {"list", "list", texts::kSideNeeded},
@@ -153,8 +138,13 @@ TEST(CommandLineWords, WrongLinesAreRefusedNamingTheCommandWhoseHelpTellsMore) {
         {"rename oracle a", "rename", texts::kRenameNeedsTwoNames},
         {"list oracle --bogus", "list", {}},
     };
+    for (const std::string& rows :
+         {std::to_string(BoundArrayRows::kMostArrayRows + 1), std::string("100000000000"),
+          std::string("0"), std::string("-1"), std::string("abc")})
+        wrong.push_back({"copy --to oracle EMP --batch-rows " + rows, "copy",
+                         texts::batchRowsWrong(BoundArrayRows::kMostArrayRows)});
     for (const auto& [line, command, problem] : wrong) {
-        const ParsedCommandLine parsed = parse(line);
+        const ParsedCommandLine parsed = parse(QString::fromStdString(line));
         const auto* error = std::get_if<UsageError>(&parsed);
         ASSERT_NE(error, nullptr) << line;
         EXPECT_EQ(error->command, command) << line;
