@@ -291,7 +291,7 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
     parser.addPositionalArgument(QStringLiteral("command"), q(texts::kCommandArgumentHelp),
                                  QStringLiteral("[COMMAND]"));
     const bool understood = parser.parse(arguments);
-    QStringList words = understood ? parser.positionalArguments() : QStringList();
+    const QStringList words = understood ? parser.positionalArguments() : QStringList();
     // The words before the command are the program's: all of them when the
     // line could not be parsed, or the command is no command.
     const QString command = words.value(0);
