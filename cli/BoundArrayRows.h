@@ -27,6 +27,9 @@ private:
 class BoundArrayRows : public RowSender {
 public:
     static constexpr size_t kDefaultArrayRows = 1000;
+    // Each array holds its rows' values at once: past this, memory rather
+    // than round trips is what a larger array costs.
+    static constexpr size_t kMostArrayRows = 100000;
 
     explicit BoundArrayRows(size_t arrayRows = kDefaultArrayRows)
         : mArrayRows(arrayRows) {}

@@ -14,6 +14,7 @@ const QString kList = QStringLiteral("list");
 const QString kCopy = QStringLiteral("copy");
 const QString kDrop = QStringLiteral("drop");
 const QString kRename = QStringLiteral("rename");
+const QString kOptionsEnd = QStringLiteral("--");
 
 // The toolkit's own options, which the windows take as they always have
 // (qt6options(7)): a start with them is still a start of the windows.
@@ -41,6 +42,40 @@ void addToolkitOptions(QCommandLineParser& parser) {
     }
 }
 
+// A word that asks for the help or the version instead of a run.
+enum class AnswerWord { None, Help, Version };
+
+AnswerWord answerNamed(const QString& option) {
+    if (option == QStringLiteral("h") || option == QStringLiteral("help") ||
+        option == QStringLiteral("help-all"))
+        return AnswerWord::Help;
+    if (option == QStringLiteral("v") || option == QStringLiteral("version"))
+        return AnswerWord::Version;
+    return AnswerWord::None;
+}
+
+// The first help or version word before any "--", wherever it stands and
+// whether or not the rest could be parsed, then any among the options parsed
+// (as in "-hv"): it is answered and nothing runs, even beside a command that
+// would drop a table.
+AnswerWord answerAsked(const QStringList& words, const QCommandLineParser& parser,
+                       bool understood) {
+    for (const QString& word : words) {
+        if (word == kOptionsEnd)
+            break;
+        if (!word.startsWith('-'))
+            continue;
+        const AnswerWord asked = answerNamed(word.mid(word.startsWith(kOptionsEnd) ? 2 : 1));
+        if (asked != AnswerWord::None)
+            return asked;
+    }
+    for (const QString& option : understood ? parser.optionNames() : QStringList()) {
+        if (const AnswerWord asked = answerNamed(option); asked != AnswerWord::None)
+            return asked;
+    }
+    return AnswerWord::None;
+}
+
 std::optional<Side> parseSide(const QString& word) {
     if (word == QStringLiteral("oracle"))
         return Side::Oracle;
@@ -60,7 +95,9 @@ std::vector<std::string> texts(const QStringList& words) {
 struct CommandParser {
     QCommandLineParser parser;
     QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
-                            q("Shows this command's help.")};
+                            q(texts::kCommandHelpOptionHelp)};
+    QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
+                               q(texts::kCommandVersionOptionHelp)};
     QCommandLineOption sid{QStringLiteral("oracle-sid"), q(texts::kSidOptionHelp),
                            QStringLiteral("sid")};
     QCommandLineOption user{QStringLiteral("oracle-user"), q(texts::kUserOptionHelp),
@@ -69,13 +106,17 @@ struct CommandParser {
     QCommandLineOption to{QStringLiteral("to"), q(texts::kToOptionHelp), QStringLiteral("side")};
     QCommandLineOption overwrite{QStringLiteral("overwrite"), q(texts::kOverwriteOptionHelp)};
     QCommandLineOption all{QStringLiteral("all"), q(texts::kAllOptionHelp)};
-    QCommandLineOption batchRows{QStringLiteral("batch-rows"), q(texts::kBatchRowsOptionHelp),
-                                 QStringLiteral("rows"), QStringLiteral("1000")};
+    QCommandLineOption batchRows{
+        QStringLiteral("batch-rows"),
+        QString::fromStdString(texts::batchRowsOptionHelp(BoundArrayRows::kDefaultArrayRows,
+                                                          BoundArrayRows::kMostArrayRows)),
+        QStringLiteral("rows"), QString::number(BoundArrayRows::kDefaultArrayRows)};
     QCommandLineOption rowByRow{QStringLiteral("row-by-row"), q(texts::kRowByRowOptionHelp)};
 
     CommandParser(const QString& command, const char* description, const QString& syntax) {
         parser.setApplicationDescription(q(description));
         parser.addOption(help);
+        parser.addOption(version);
         if (command == kCopy) {
             parser.addOption(to);
             parser.addOption(overwrite);
@@ -131,6 +172,30 @@ CommandRequest answer(const QString& text) {
     return request;
 }
 
+// The help of the parser the word was found for, or the version; nothing
+// when neither was asked for.
+std::optional<CommandRequest> answerOf(AnswerWord asked, const QCommandLineParser& parser) {
+    switch (asked) {
+    case AnswerWord::Help:
+        return answer(parser.helpText());
+    case AnswerWord::Version:
+        return answer(QCoreApplication::applicationName() + ' ' +
+                      QCoreApplication::applicationVersion() + '\n');
+    default:
+        return std::nullopt;
+    }
+}
+
+// The first table named more than once, or nothing: a table copied or dropped
+// twice in one run is a slip, not a wish.
+std::optional<std::string> tableNamedTwice(const QStringList& tables) {
+    for (qsizetype i = 0; i < tables.size(); ++i) {
+        if (tables.indexOf(tables[i], i + 1) != -1)
+            return tables[i].toStdString();
+    }
+    return std::nullopt;
+}
+
 ParsedCommandLine parseCopy(const CommandParser& p, CommandRequest request) {
     const QStringList tables = p.parser.positionalArguments();
     if (!p.parser.isSet(p.to))
@@ -139,14 +204,21 @@ ParsedCommandLine parseCopy(const CommandParser& p, CommandRequest request) {
     if (!target)
         return UsageError{texts::unknownSide(p.parser.value(p.to).toStdString()), "copy"};
     request.all = p.parser.isSet(p.all);
-    if (request.all == !tables.isEmpty())
-        return UsageError{texts::kTablesOrAll, "copy"};
+    if (!request.all && tables.isEmpty())
+        return UsageError{texts::kTablesOrAllNeeded, "copy"};
+    if (request.all && !tables.isEmpty())
+        return UsageError{texts::kTablesAndAll, "copy"};
+    if (const auto twice = tableNamedTwice(tables))
+        return UsageError{texts::tableNamedTwice(*twice), "copy"};
     bool isNumber = false;
     const qulonglong arrayRows = p.parser.value(p.batchRows).toULongLong(&isNumber);
-    if (!isNumber || arrayRows == 0)
-        return UsageError{texts::kBatchRowsWrong, "copy"};
+    if (!isNumber || arrayRows == 0 || arrayRows > BoundArrayRows::kMostArrayRows)
+        return UsageError{texts::batchRowsWrong(BoundArrayRows::kMostArrayRows), "copy"};
     request.arrayRows = static_cast<size_t>(arrayRows);
     request.rowByRow = p.parser.isSet(p.rowByRow);
+    // The option has a default value: only whether it was given tells.
+    if (request.rowByRow && p.parser.isSet(p.batchRows))
+        return UsageError{texts::kBatchRowsOrRowByRow, "copy"};
     request.kind = CommandKind::Copy;
     request.side = *target;
     request.overwrite = p.parser.isSet(p.overwrite);
@@ -154,26 +226,35 @@ ParsedCommandLine parseCopy(const CommandParser& p, CommandRequest request) {
     return request;
 }
 
-// The words after the side: how many a command takes.
-bool rightCount(CommandKind kind, qsizetype names) {
+// What is wrong with the names after the side, or nothing.
+std::optional<std::string> namesProblem(CommandKind kind, const QStringList& names) {
     switch (kind) {
     case CommandKind::List:
-        return names == 0;
+        if (!names.isEmpty())
+            return texts::unknownCommand(names.first().toStdString());
+        return std::nullopt;
     case CommandKind::Drop:
-        return names >= 1;
+        if (names.isEmpty())
+            return texts::kDropNeedsTables;
+        if (const auto twice = tableNamedTwice(names))
+            return texts::tableNamedTwice(*twice);
+        return std::nullopt;
     default:
-        return names == 2;
+        if (names.size() != 2)
+            return texts::kRenameNeedsTwoNames;
+        return std::nullopt;
     }
 }
 
-ParsedCommandLine parseCommand(const QString& command, QStringList arguments) {
+ParsedCommandLine parseCommand(const QString& command, const QStringList& arguments) {
     CommandParser p(command, descriptionOf(command), syntaxOf(command));
-    arguments.prepend(QCoreApplication::applicationName());
+    const bool understood =
+        p.parser.parse(QStringList{QCoreApplication::applicationName()} + arguments);
+    if (const auto reply = answerOf(answerAsked(arguments, p.parser, understood), p.parser))
+        return *reply;
     const std::string name = command.toStdString();
-    if (!p.parser.parse(arguments))
+    if (!understood)
         return UsageError{p.parser.errorText().toStdString(), name};
-    if (p.parser.isSet(p.help))
-        return answer(p.parser.helpText());
     CommandRequest request;
     request.overrides = p.overrides();
     if (command == kCopy)
@@ -188,11 +269,8 @@ ParsedCommandLine parseCommand(const QString& command, QStringList arguments) {
     if (!side)
         return UsageError{texts::unknownSide(p.parser.positionalArguments().first().toStdString()),
                           name};
-    if (!rightCount(request.kind, words.size()))
-        return UsageError{request.kind == CommandKind::Rename
-                              ? texts::kRenameNeedsTwoNames
-                              : texts::unknownCommand(words.value(0).toStdString()),
-                          name};
+    if (const auto problem = namesProblem(request.kind, words))
+        return UsageError{*problem, name};
     request.side = *side;
     request.tables = texts(words);
     return request;
@@ -207,25 +285,28 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     // What follows a command is the command's own, options included.
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
-    const QCommandLineOption help = parser.addHelpOption();
-    const QCommandLineOption version = parser.addVersionOption();
+    parser.addHelpOption();
+    parser.addVersionOption();
     addToolkitOptions(parser);
-    parser.addPositionalArgument(QStringLiteral("command"), q("list, copy, drop or rename"),
+    parser.addPositionalArgument(QStringLiteral("command"), q(texts::kCommandArgumentHelp),
                                  QStringLiteral("[COMMAND]"));
-    if (!parser.parse(arguments))
+    const bool understood = parser.parse(arguments);
+    const QStringList words = understood ? parser.positionalArguments() : QStringList();
+    // The words before the command are the program's: all of them when the
+    // line could not be parsed, or the command is no command.
+    const QString command = words.value(0);
+    const bool isCommand =
+        command == kList || command == kCopy || command == kDrop || command == kRename;
+    const QStringList programWords =
+        isCommand ? arguments.mid(1, arguments.size() - 1 - words.size()) : arguments.mid(1);
+    if (const auto reply = answerOf(answerAsked(programWords, parser, understood), parser))
+        return *reply;
+    if (!understood)
         return UsageError{parser.errorText().toStdString(), {}};
-    QStringList words = parser.positionalArguments();
-    if (!words.isEmpty()) {
-        const QString command = words.takeFirst();
-        if (command != kList && command != kCopy && command != kDrop && command != kRename)
-            return UsageError{texts::unknownCommand(command.toStdString()), {}};
-        return parseCommand(command, words);
-    }
-    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all")))
-        return answer(parser.helpText());
-    if (parser.isSet(version))
-        return answer(QCoreApplication::applicationName() + ' ' +
-                      QCoreApplication::applicationVersion() + '\n');
+    if (isCommand)
+        return parseCommand(command, words.mid(1));
+    if (!words.isEmpty())
+        return UsageError{texts::unknownCommand(command.toStdString()), {}};
     return CommandRequest{};
 }
 

@@ -2,6 +2,8 @@
 // terminal, or one of the commands with its tables and options.
 #pragma once
 
+#include "BoundArrayRows.h"
+
 #include "data_access/Side.h"
 
 #include <QString>
@@ -31,7 +33,7 @@ struct CommandRequest {
     bool overwrite = false;
     // copy: rows bound in arrays of so many, a transaction each; or, with
     // rowByRow, the window's way, one INSERT text a row.
-    size_t arrayRows = 1000;
+    size_t arrayRows = BoundArrayRows::kDefaultArrayRows;
     bool rowByRow = false;
     SettingOverrides overrides;
 };

@@ -16,6 +16,8 @@
 #include "transfer/TableTransfer.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 
 namespace tallowmere::cli {
 namespace {
@@ -57,7 +59,7 @@ private:
     TableList& load(Side side);
     std::vector<std::string> listed(Side side, const std::vector<std::string>& names) const;
     void select(Side side, const std::vector<std::string>& tables);
-    void printName(const std::string& name) const;
+    void printLine(const std::string& line) const;
     ReportingList& reportingList(Side side) {
         return side == Side::Oracle ? mOracleList : mSqlAnywhereList;
     }
@@ -120,7 +122,7 @@ int CommandRun::run() {
     } catch (const std::exception& error) {
         if (mInterrupt.interrupted()) {
             sayInterrupted();
-            return Interrupt::kStatus;
+            return mInterrupt.status();
         }
         const CopyProgress::Standing standing = mProgress.standing();
         mProgress.abandonTable();
@@ -180,23 +182,26 @@ void CommandRun::select(Side side, const std::vector<std::string>& tables) {
     }
 }
 
-void CommandRun::printName(const std::string& name) const {
-    std::fprintf(mEnvironment.out, "%s\n", name.c_str());
-    std::fflush(mEnvironment.out);
+// Every line of standard output goes through here: one that cannot be
+// written stops the run, so a full disk never passes for a finished list.
+void CommandRun::printLine(const std::string& line) const {
+    if (std::fprintf(mEnvironment.out, "%s\n", line.c_str()) < 0 ||
+        std::fflush(mEnvironment.out) != 0)
+        throw CommandFailure(texts::outputNotWritten(std::strerror(errno)));
 }
 
 void CommandRun::list() {
     requireSides({mRequest.side});
     const TableList& list = load(mRequest.side);
     for (int i = 0; i < list.count(); ++i)
-        printName(list.text(i));
+        printLine(list.text(i));
 }
 
 void CommandRun::drop() {
     requireSides({mRequest.side});
     load(mRequest.side);
     select(mRequest.side, listed(mRequest.side, mRequest.tables));
-    reportingList(mRequest.side).onRemoved = [this](const std::string& name) { printName(name); };
+    reportingList(mRequest.side).onRemoved = [this](const std::string& name) { printLine(name); };
     DeleteTables(mContext, mRequest.side);
 }
 
@@ -204,7 +209,7 @@ void CommandRun::rename() {
     requireSides({mRequest.side});
     load(mRequest.side);
     select(mRequest.side, listed(mRequest.side, {mRequest.tables.front()}));
-    reportingList(mRequest.side).onAdded = [this](const std::string& name) { printName(name); };
+    reportingList(mRequest.side).onAdded = [this](const std::string& name) { printLine(name); };
     RenameTable(mContext, mRequest.side);
 }
 
@@ -247,8 +252,7 @@ void CommandRun::copyTable(TableCopier& copier, Connection& target, const std::s
     if (counted != mProgress.rowsRead())
         throw CommandFailure(texts::rowCountDiffers(table, mProgress.rowsRead(), counted));
     mProgress.endTable();
-    std::fprintf(mEnvironment.out, "%s\t%ld\n", table.c_str(), counted);
-    std::fflush(mEnvironment.out);
+    printLine(table + '\t' + std::to_string(counted));
 }
 
 void CommandRun::sayFailure(const std::exception& error,

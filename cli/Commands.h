@@ -29,8 +29,8 @@ inline constexpr int kDone = 0;
 inline constexpr int kFailed = 1;
 inline constexpr int kWrongCommandLine = 2;
 
-// Runs the command and returns its exit status; Ctrl-C meanwhile ends it
-// with Interrupt::kStatus.
+// Runs the command and returns its exit status; SIGINT or SIGTERM meanwhile
+// ends it with Interrupt::status().
 int RunCommand(const CommandRequest& request, CommandEnvironment& environment);
 
 } // namespace tallowmere::cli

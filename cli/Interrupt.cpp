@@ -1,5 +1,7 @@
 #include "Interrupt.h"
 
+#include <algorithm>
+#include <array>
 #include <cerrno>
 #include <csignal>
 #include <cstdlib>
@@ -9,16 +11,19 @@
 namespace tallowmere::cli {
 namespace {
 
-constexpr char kSignalled = 's';
+constexpr std::array kCaught = {SIGINT, SIGTERM};
+// The pipe carries the number of the signal caught, or this when the command
+// ends first.
 constexpr char kQuit = 'q';
 
 // The one thing a signal handler may safely do is write to a pipe; its ends
 // are the only state the handler shares, set while an Interrupt lives.
 int gWake[2] = {-1, -1};
 
-extern "C" void onSignal(int) {
+extern "C" void onSignal(int number) {
     const int saved = errno;
-    (void)!write(gWake[1], &kSignalled, 1);
+    const char byte = static_cast<char>(number);
+    (void)!write(gWake[1], &byte, 1);
     errno = saved;
 }
 
@@ -26,8 +31,8 @@ void catchSignals(void (*handler)(int)) {
     struct sigaction action {};
     action.sa_handler = handler;
     sigemptyset(&action.sa_mask);
-    sigaction(SIGINT, &action, nullptr);
-    sigaction(SIGTERM, &action, nullptr);
+    for (const int number : kCaught)
+        sigaction(number, &action, nullptr);
 }
 
 } // namespace
@@ -63,15 +68,16 @@ void Interrupt::watch() {
     char byte = 0;
     while (read(gWake[0], &byte, 1) < 0 && errno == EINTR) {
     }
-    if (byte != kSignalled)
-        return;
+    if (std::find(kCaught.begin(), kCaught.end(), byte) == kCaught.end())
+        return; // the quit byte, or a pipe that failed
+    mSignal = byte;
     mInterrupted = true;
     mStopper = std::thread(mStop);
     std::unique_lock lock(mLock);
     if (mEnded.wait_for(lock, std::chrono::milliseconds(kGraceMs), [this] { return mDone; }))
         return;
     mGiveUp();
-    std::_Exit(kStatus); // the command still waits for a server that never answers
+    std::_Exit(status()); // the command still waits for a server that never answers
 }
 
 } // namespace tallowmere::cli

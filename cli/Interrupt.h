@@ -1,6 +1,6 @@
 // Ctrl-C, SIGINT or SIGTERM while a command runs: what is running is asked to
 // stop, and the program ends within its grace even when a server never
-// answers, with the status a shell gives a process ended by SIGINT.
+// answers, with the status a shell gives a process ended by that signal.
 #pragma once
 
 #include <atomic>
@@ -13,7 +13,9 @@ namespace tallowmere::cli {
 
 class Interrupt {
 public:
-    static constexpr int kStatus = 130; // 128 + SIGINT
+    // A shell's status for a process ended by a signal: this plus its number
+    // (130 for SIGINT, 143 for SIGTERM).
+    static constexpr int kSignalledStatusBase = 128;
     // How long the command has to stop once interrupted; with the process's
     // own end, well within two seconds.
     static constexpr int kGraceMs = 1500;
@@ -27,12 +29,15 @@ public:
     Interrupt& operator=(const Interrupt&) = delete;
 
     bool interrupted() const { return mInterrupted; }
+    // The exit status for the signal that arrived; once interrupted().
+    int status() const { return kSignalledStatusBase + mSignal; }
 
 private:
     void watch();
 
     std::function<void()> mStop;
     std::function<void()> mGiveUp;
+    std::atomic<int> mSignal{0}; // set before mInterrupted
     std::atomic<bool> mInterrupted{false};
     std::mutex mLock;
     std::condition_variable mEnded;

@@ -8,8 +8,10 @@
 
 #include <QCoreApplication>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <unistd.h>
 
 namespace tallowmere::cli {
@@ -23,6 +25,15 @@ int runCommand(const CommandRequest& request) {
     environment.oraclePassword = std::getenv(texts::kPasswordVariable);
     environment.errIsTerminal = isatty(STDERR_FILENO) == 1;
     return RunCommand(request, environment);
+}
+
+// A run that did all it was asked still fails when standard output did not
+// take everything written to it, as on a full disk.
+int checkedOutput(int status) {
+    if (status != kDone || (std::fflush(stdout) == 0 && !std::ferror(stdout)))
+        return status;
+    std::fprintf(stderr, "%s\n", texts::outputNotWritten(std::strerror(errno)).c_str());
+    return kFailed;
 }
 
 } // namespace
@@ -42,9 +53,9 @@ std::optional<int> RunFromCommandLine(int argc, char** argv) {
         return std::nullopt;
     case CommandKind::Answer:
         std::fputs(qPrintable(request.answer), stdout);
-        return kDone;
+        return checkedOutput(kDone);
     default:
-        return runCommand(request);
+        return checkedOutput(runCommand(request));
     }
 }
 

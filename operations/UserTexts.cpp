@@ -100,6 +100,15 @@ std::string commandLineSummary() {
            "Run tallowmere COMMAND --help for a command's options.";
 }
 
+std::string batchRowsOptionHelp(size_t defaultRows, size_t mostRows) {
+    return "Rows bound and sent together, one transaction each: 1 to " + std::to_string(mostRows) +
+           " (default " + std::to_string(defaultRows) + ").";
+}
+
+std::string batchRowsWrong(size_t mostRows) {
+    return "--batch-rows takes a whole number of rows from 1 to " + std::to_string(mostRows);
+}
+
 std::string usageHint(const std::string& problem, const std::string& command) {
     const std::string help =
         command.empty() ? "tallowmere --help" : "tallowmere " + command + " --help";
@@ -112,6 +121,14 @@ std::string unknownCommand(const std::string& word) {
 
 std::string unknownSide(const std::string& word) {
     return "unknown side \"" + word + "\": oracle or sqlanywhere";
+}
+
+std::string tableNamedTwice(const std::string& table) {
+    return "the table \"" + table + "\" is named twice";
+}
+
+std::string outputNotWritten(const std::string& reason) {
+    return "tallowmere: standard output could not be written: " + reason;
 }
 
 std::string sideName(Side side) {

@@ -5,6 +5,7 @@
 
 #include "data_access/Side.h"
 
+#include <cstddef>
 #include <string>
 
 namespace tallowmere::texts {
@@ -61,6 +62,9 @@ std::string spillFailed(const std::string& folder, const std::string& reason);
 inline constexpr const char* kProgramDescription =
     "Copies, drops and renames tables between an Oracle and a SQL Anywhere database over ODBC.";
 std::string commandLineSummary(); // the commands, after the description of --help
+inline constexpr const char* kCommandArgumentHelp = "list, copy, drop or rename";
+inline constexpr const char* kCommandHelpOptionHelp = "Shows this command's help.";
+inline constexpr const char* kCommandVersionOptionHelp = "Shows the program's version.";
 inline constexpr const char* kListDescription =
     "Prints the tables of one side, one name a line, as the window lists them.";
 inline constexpr const char* kCopyDescription =
@@ -75,12 +79,12 @@ inline constexpr const char* kOverwriteOptionHelp =
     "Drop and replace a table that already exists on the target.";
 inline constexpr const char* kAllOptionHelp =
     "Every table of the source side, in the list's order.";
-inline constexpr const char* kBatchRowsOptionHelp =
-    "Rows bound and sent together, one transaction each (default 1000).";
+std::string batchRowsOptionHelp(size_t defaultRows, size_t mostRows);
 inline constexpr const char* kRowByRowOptionHelp =
     "Send the window's INSERT texts instead, one autocommitted statement a row.";
-inline constexpr const char* kBatchRowsWrong =
-    "--batch-rows takes a whole number of rows, 1 or more";
+std::string batchRowsWrong(size_t mostRows);
+inline constexpr const char* kBatchRowsOrRowByRow =
+    "--batch-rows and --row-by-row exclude each other: give one of them";
 inline constexpr const char* kSidOptionHelp = "The Oracle SID for this run (not stored).";
 inline constexpr const char* kUserOptionHelp = "The Oracle user name for this run (not stored).";
 inline constexpr const char* kDsnOptionHelp =
@@ -89,11 +93,17 @@ inline constexpr const char* kPasswordVariable = "TALLOWMERE_ORACLE_PASSWORD";
 std::string usageHint(const std::string& problem, const std::string& command);
 std::string unknownCommand(const std::string& word);
 std::string unknownSide(const std::string& word);
-inline constexpr const char* kTablesOrAll = "name the tables, or give --all, not both";
+inline constexpr const char* kTablesOrAllNeeded = "copy needs the tables to copy, or --all";
+inline constexpr const char* kTablesAndAll =
+    "name the tables or give --all, not both: --all copies every table";
+inline constexpr const char* kDropNeedsTables = "drop needs at least one table name";
+std::string tableNamedTwice(const std::string& table);
 inline constexpr const char* kRenameNeedsTwoNames =
     "rename takes the side, the old name and the new";
 inline constexpr const char* kToNeeded = "copy needs --to sqlanywhere or --to oracle";
 inline constexpr const char* kSideNeeded = "name the side: oracle or sqlanywhere";
+// Standard output that refused a line or an answer, with the system's reason.
+std::string outputNotWritten(const std::string& reason);
 inline constexpr const char* kNoDisplay =
     "tallowmere: the window needs a display; the commands (tallowmere --help) work without one.";
 std::string sideName(Side side);

@@ -2,6 +2,8 @@
 // terminal, and what is refused as a wrong command line.
 #include "cli/CommandRequest.h"
 
+#include "operations/UserTexts.h"
+
 #include <QCoreApplication>
 
 #include <gtest/gtest.h>
@@ -30,18 +32,50 @@ TEST(CommandLineWords, WindowsStartWithNothingOrTheToolkitsOwnOptions) {
         EXPECT_EQ(request(parse(line)).kind, CommandKind::Windows) << line;
 }
 
-TEST(CommandLineWords, HelpAndVersionAreAnsweredForTheProgramAndEachCommand) {
+// Before a command the program's help or version, after one the command's
+// help or the version, whatever else the line holds: never a run.
+TEST(CommandLineWords, HelpAndVersionAnywhereAreAnsweredInsteadOfARun) {
     QCoreApplication::setApplicationVersion(QStringLiteral("1.0"));
-    EXPECT_TRUE(request(parse("--version")).answer.endsWith(QStringLiteral(" 1.0\n")));
-    for (const char* line : {"--help", "-h", "--help-all"})
-        EXPECT_TRUE(
-            request(parse(line)).answer.contains(QStringLiteral("rename oracle|sqlanywhere")))
-            << line;
+    const QString program = QString::fromUtf8(texts::kProgramDescription);
+    const QString drop = QString::fromUtf8(texts::kDropDescription);
+    const QString copy = QString::fromUtf8(texts::kCopyDescription);
+    const QString version = QStringLiteral(" 1.0\n");
+    const std::vector<std::pair<const char*, QString>> answered = {
+        {"--version", version},
+        {"--help", program},
+        {"-h", program},
+        {"--help-all", program},
+        {"--help drop oracle THROWAWAY", program},
+        {"-h copy --to oracle EMP", program},
+        {"-v drop oracle THROWAWAY", version},
+        {"lsit oracle --help", program},
+        {"--bogus drop oracle THROWAWAY --help", program},
+        {"drop oracle THROWAWAY --help", drop},
+        {"drop oracle THROWAWAY -h", drop},
+        {"drop oracle THROWAWAY -hv", drop},
+        {"drop oracle THROWAWAY --bogus -h", drop},
+        {"drop --version oracle THROWAWAY", version},
+        {"copy --to oracle EMP -v", version},
+        {"copy --to --help EMP", copy},
+        {"copy --to oracle --batch-rows 0 EMP --help", copy},
+    };
+    for (const auto& [line, text] : answered) {
+        const ParsedCommandLine parsed = parse(line);
+        const auto* got = std::get_if<CommandRequest>(&parsed);
+        ASSERT_NE(got, nullptr) << line;
+        EXPECT_EQ(got->kind, CommandKind::Answer) << line;
+        EXPECT_TRUE(text == version ? got->answer.endsWith(text) : got->answer.contains(text))
+            << line << ": " << got->answer.toStdString();
+    }
     for (const char* command : {"list", "copy", "drop", "rename"}) {
         const QString help = request(parse(QString::fromLatin1(command) + " --help")).answer;
         EXPECT_TRUE(help.contains(QStringLiteral("--oracle-sid"))) << command;
         EXPECT_TRUE(help.contains(QString::fromLatin1(command) + ' ')) << command;
     }
+    // After "--" the word is a table's name.
+    const CommandRequest named = request(parse("drop oracle -- -h"));
+    EXPECT_EQ(named.kind, CommandKind::Drop);
+    EXPECT_EQ(named.tables, std::vector<std::string>{"-h"});
 }
 
 TEST(CommandLineWords, CommandsTakeTheirSideTablesAndOptions) {
@@ -60,30 +94,64 @@ TEST(CommandLineWords, CommandsTakeTheirSideTablesAndOptions) {
     EXPECT_EQ(rename.kind, CommandKind::Rename);
     EXPECT_EQ(rename.tables, (std::vector<std::string>{"old", "new"}));
     EXPECT_EQ(request(parse("drop oracle A B C")).tables.size(), 3u);
+    // Only exact repeats are refused.
+    EXPECT_EQ(request(parse("drop oracle EMP emp")).tables.size(), 2u);
+    EXPECT_TRUE(request(parse("copy --to oracle --row-by-row EMP")).rowByRow);
+    // --batch-rows from 1 to its most, which the help shows.
+    const std::string most = std::to_string(BoundArrayRows::kMostArrayRows);
+    const auto arrayRows = [](const std::string& rows) {
+        return request(parse(QString::fromStdString("copy --to oracle EMP --batch-rows " + rows)))
+            .arrayRows;
+    };
+    EXPECT_EQ(arrayRows(most), BoundArrayRows::kMostArrayRows);
+    EXPECT_EQ(arrayRows("1"), 1u);
+    EXPECT_EQ(copy.arrayRows, BoundArrayRows::kDefaultArrayRows);
+    EXPECT_TRUE(request(parse("copy --help")).answer.contains(QString::fromStdString(most)));
     EXPECT_EQ(request(parse("list oracle")).side, Side::Oracle);
 }
 
+// Each refused line with its command and, where the line has one clear
+// fault, the problem said.
 TEST(CommandLineWords, WrongLinesAreRefusedNamingTheCommandWhoseHelpTellsMore) {
-    const std::vector<std::pair<const char*, const char*>> wrong = {
-        {"--bogus", ""},
-        {"lsit oracle", ""},
-        {"list", "list"},
-        {"list mysql", "list"},
-        {"list oracle extra", "list"},
-        {"copy EMP", "copy"},
-        {"copy --to x EMP", "copy"},
-        {"copy --to oracle", "copy"},
-        {"copy --to oracle --all EMP", "copy"},
-        {"drop oracle", "drop"},
-        {"rename oracle a", "rename"},
-        {"list oracle --bogus", "list"},
+    struct Wrong {
+        std::string line;
+        const char* command;
+        std::string problem; // empty: any problem at all
     };
-    for (const auto& [line, command] : wrong) {
-        const ParsedCommandLine parsed = parse(line);
+    std::vector<Wrong> wrong = {
+        {"--bogus", "", {}},
+        {"lsit oracle", "", texts::unknownCommand("lsit")},
+        {"list", "list", texts::kSideNeeded},
+        {"list mysql", "list", texts::unknownSide("mysql")},
+        {"list oracle extra", "list", {}},
+        {"copy EMP", "copy", texts::kToNeeded},
+        {"copy --to x EMP", "copy", texts::unknownSide("x")},
+        {"copy --to sqlanywhere", "copy", texts::kTablesOrAllNeeded},
+        {"copy --to oracle --all EMP", "copy", texts::kTablesAndAll},
+        {"copy --to oracle --batch-rows 5 --row-by-row EMP", "copy", texts::kBatchRowsOrRowByRow},
+        {"copy --to oracle --row-by-row --batch-rows 1000 EMP", "copy",
+         texts::kBatchRowsOrRowByRow},
+        {"copy --to oracle EMP EMP", "copy", texts::tableNamedTwice("EMP")},
+        {"copy --to oracle EMP DEPT EMP", "copy", texts::tableNamedTwice("EMP")},
+        {"drop sqlanywhere", "drop", texts::kDropNeedsTables},
+        {"drop oracle A B A", "drop", texts::tableNamedTwice("A")},
+        {"rename oracle a", "rename", texts::kRenameNeedsTwoNames},
+        {"list oracle --bogus", "list", {}},
+    };
+    for (const std::string& rows :
+         {std::to_string(BoundArrayRows::kMostArrayRows + 1), std::string("100000000000"),
+          std::string("0"), std::string("-1"), std::string("abc")})
+        wrong.push_back({"copy --to oracle EMP --batch-rows " + rows, "copy",
+                         texts::batchRowsWrong(BoundArrayRows::kMostArrayRows)});
+    for (const auto& [line, command, problem] : wrong) {
+        const ParsedCommandLine parsed = parse(QString::fromStdString(line));
         const auto* error = std::get_if<UsageError>(&parsed);
         ASSERT_NE(error, nullptr) << line;
         EXPECT_EQ(error->command, command) << line;
         EXPECT_FALSE(error->problem.empty()) << line;
+        if (!problem.empty()) {
+            EXPECT_EQ(error->problem, problem) << line;
+        }
     }
 }
 

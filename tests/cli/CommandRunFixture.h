@@ -26,10 +26,11 @@ protected:
     void TearDown() override { storeSettingsFile({}); }
 
     static ProgramRun run(const std::vector<std::string>& words,
-                          const std::vector<std::string>& environment = {}) {
+                          const std::vector<std::string>& environment = {},
+                          const std::string& standardOutput = {}) {
         std::vector<std::string> argv{TALLOWMERE_PROGRAM};
         argv.insert(argv.end(), words.begin(), words.end());
-        return faults::runProgram(argv, environment);
+        return faults::runProgram(argv, environment, standardOutput);
     }
     // A table on the SQL Anywhere side with these rows, every value a literal.
     void makeSqliteTable(const std::string& table, const std::string& columns, const Rows& rows) {

@@ -9,6 +9,9 @@
 #include "data_access/SettingsStore.h"
 #include "operations/UserTexts.h"
 
+#include <cerrno>
+#include <cstring>
+
 #include <gtest/gtest.h>
 
 namespace tallowmere::testing {
@@ -96,6 +99,38 @@ TEST_F(CommandRun, ValuesGivenForOneRunAreUsedAndNothingStoredNamesTheSettingsFi
     EXPECT_EQ(run({"list", "sqlanywhere", "--dsn", kSqliteDataSource}).exitCode(), 0);
     EXPECT_EQ(
         FileSettingsStore().GetSetting(kSettingsApplication, kSettingsSection, kKeyOracleUser), "");
+}
+
+TEST_F(CommandRun, HelpBesideADropAnswersAndDropsNothing) {
+    oracle->exec("CREATE TABLE throwaway(a TEXT)");
+    for (const std::vector<std::string>& words :
+         {std::vector<std::string>{"--help", "drop", "oracle", "throwaway"},
+          {"drop", "oracle", "throwaway", "-h"}}) {
+        const ProgramRun answered = run(words);
+        EXPECT_EQ(answered.exitCode(), 0) << answered.err;
+        EXPECT_NE(answered.out.find("Usage:"), std::string::npos) << answered.out;
+        EXPECT_EQ(oracleTables(*oracle), Names{"throwaway"}) << words.front();
+    }
+}
+
+// Standard output on a full device: the first line that cannot be written
+// ends the run with status 1 and says so, before the next table is touched.
+TEST_F(CommandRun, AStandardOutputThatCannotBeWrittenFailsTheRunAtItsFirstLine) {
+    const std::string full = "/dev/full";
+    const std::string said = texts::outputNotWritten(std::strerror(ENOSPC)) + "\n";
+    for (const char* table : {"a", "b", "c"})
+        sqlAnywhere.exec(std::string("CREATE TABLE ") + table + "(x TEXT)");
+    for (const std::vector<std::string>& words : {std::vector<std::string>{"list", "sqlanywhere"},
+                                                  {"copy", "--to", "oracle", "b"},
+                                                  {"--help"},
+                                                  {"--version"},
+                                                  {"drop", "sqlanywhere", "a", "c"}}) {
+        const ProgramRun failed = run(words, {}, full);
+        EXPECT_EQ(failed.exitCode(), 1) << words.front();
+        EXPECT_EQ(failed.err, said) << words.front();
+    }
+    EXPECT_EQ(oracleTables(*oracle), Names{"b"});            // the copy was done; its line was not
+    EXPECT_EQ(sqliteTables(sqlAnywhere), (Names{"a", "b"})); // "c" first, then no further
 }
 
 TEST(CommandLineProgram, WrongLinesExitTwoAndNoDisplayExitsOneWithOneLine) {

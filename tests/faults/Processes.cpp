@@ -4,6 +4,7 @@
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -100,14 +101,18 @@ int ProgramRun::exitCode() const {
 }
 
 RunningProgram::RunningProgram(const std::vector<std::string>& argv,
-                               const std::vector<std::string>& environment) {
+                               const std::vector<std::string>& environment,
+                               const std::string& standardOutput) {
     char outName[] = "/tmp/tallowmere-out.XXXXXX";
     char errName[] = "/tmp/tallowmere-err.XXXXXX";
-    const int out = mkstemp(outName);
+    // Only a temporary file is read back and removed, never the file given.
+    const int out = standardOutput.empty() ? mkstemp(outName)
+                                           : open(standardOutput.c_str(), O_WRONLY | O_CLOEXEC);
     const int err = mkstemp(errName);
     if (out < 0 || err < 0)
-        throw std::runtime_error("no temporary files for a program's output");
-    mOutFile = outName;
+        throw std::runtime_error("no files for a program's output");
+    if (standardOutput.empty())
+        mOutFile = outName;
     mErrFile = errName;
     std::vector<char*> arguments = argumentVector(argv);
     mPid = fork();
@@ -136,7 +141,8 @@ RunningProgram::~RunningProgram() {
         kill(mPid, SIGKILL);
         waitpid(mPid, nullptr, 0);
     }
-    unlink(mOutFile.c_str());
+    if (!mOutFile.empty())
+        unlink(mOutFile.c_str());
     unlink(mErrFile.c_str());
 }
 
@@ -145,6 +151,8 @@ ProgramRun RunningProgram::finish() {
     run.status = waitForChild(mPid);
     mPid = -1;
     const auto text = [](const std::string& file) {
+        if (file.empty())
+            return std::string();
         std::ifstream in(file, std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), {});
     };
@@ -154,8 +162,9 @@ ProgramRun RunningProgram::finish() {
 }
 
 ProgramRun runProgram(const std::vector<std::string>& argv,
-                      const std::vector<std::string>& environment) {
-    return RunningProgram(argv, environment).finish();
+                      const std::vector<std::string>& environment,
+                      const std::string& standardOutput) {
+    return RunningProgram(argv, environment, standardOutput).finish();
 }
 
 int waitForChild(pid_t pid) {

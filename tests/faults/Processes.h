@@ -22,7 +22,9 @@ pid_t spawn(const std::vector<std::string>& argv);
 
 // A program started by its path, its standard output and error kept apart:
 // the finished run's status and both texts. environment holds changes for the
-// program only: "NAME=value" sets, "NAME" alone removes.
+// program only: "NAME=value" sets, "NAME" alone removes. Given standardOutput,
+// an existing file such as /dev/full, the program writes there instead, and
+// out stays empty.
 struct ProgramRun {
     int status = -1;
     std::string out;
@@ -32,7 +34,8 @@ struct ProgramRun {
 class RunningProgram {
 public:
     RunningProgram(const std::vector<std::string>& argv,
-                   const std::vector<std::string>& environment = {});
+                   const std::vector<std::string>& environment = {},
+                   const std::string& standardOutput = {});
     ~RunningProgram();
     RunningProgram(const RunningProgram&) = delete;
     RunningProgram& operator=(const RunningProgram&) = delete;
@@ -45,7 +48,8 @@ private:
     std::string mErrFile;
 };
 ProgramRun runProgram(const std::vector<std::string>& argv,
-                      const std::vector<std::string>& environment = {});
+                      const std::vector<std::string>& environment = {},
+                      const std::string& standardOutput = {});
 
 // Waits for a child of this process; its waitpid status. A child still running
 // after a minute is killed and the result is -1.
