@@ -1,12 +1,14 @@
 // Every SQL text the program sends, built here and nowhere else: the Oracle
 // catalogue query and session statement, SELECT *, DROP TABLE, CREATE TABLE
-// with its column clauses, the parts of a row's INSERT, the INSERT whose
-// values are bound, and both renames.
+// with its column clauses, the parts of a row's INSERT and how a value
+// becomes a literal in it, the INSERT whose values are bound, and both
+// renames.
 #pragma once
 
 #include "Side.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tallowmere {
@@ -62,6 +64,14 @@ std::string InsertStart(const std::string& tableName);
 inline constexpr const char* kInsertValueSeparator = ", ";
 inline constexpr const char* kInsertNull = "NULL";
 inline constexpr char kInsertEnd = ')';
+// A value as a string literal for the target. SQL Anywhere reads a backslash
+// in a literal as an escape, so there backslashes are doubled too.
+void appendLiteral(std::string& statement, std::string_view value, Side target);
+// A binary value, given as hexadecimal digits, as a SQL Anywhere literal of
+// its bytes: '\x00\xFF'. SQL Anywhere keeps a string literal's characters
+// in a long binary column, so the digits alone would arrive as text. A value
+// that is no pairs of hexadecimal digits goes as a plain literal.
+void appendByteEscapes(std::string& statement, std::string_view hexDigits);
 
 // The INSERT whose values are bound: the same start, one parameter marker
 // per column.

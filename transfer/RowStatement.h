@@ -16,15 +16,6 @@ namespace tallowmere {
 // column clause reads it.
 bool isLongBinary(int adoType);
 
-// A value as a string literal for the target. SQL Anywhere reads a backslash
-// in a literal as an escape, so there backslashes are doubled too.
-void appendLiteral(std::string& statement, std::string_view value, Side target);
-// A binary value, given as hexadecimal digits, as a SQL Anywhere literal of
-// its bytes: '\x00\xFF'. SQL Anywhere keeps a string literal's characters
-// in a long binary column, so the digits alone would arrive as text. A value
-// that is no pairs of hexadecimal digits goes as a plain literal.
-void appendByteEscapes(std::string& statement, std::string_view hexDigits);
-
 // Builds the statements of one table's rows in one buffer that keeps its
 // room from row to row, so a long copy does not allocate for every row.
 class RowStatementBuilder {

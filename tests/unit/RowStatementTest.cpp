@@ -1,6 +1,7 @@
 // The INSERT statement that copies one row.
 #include "Fakes.h"
 
+#include "data_access/SqlTexts.h"
 #include "transfer/RowStatement.h"
 
 #include <gtest/gtest.h>

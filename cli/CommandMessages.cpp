@@ -1,0 +1,47 @@
+// What a command says on standard error when it fails or is interrupted:
+// the cause first, then where the copy stood.
+#include "CommandRun.h"
+
+#include "data_access/DatabaseError.h"
+#include "data_access/DriverRules.h"
+
+namespace tallowmere::cli {
+
+void CommandRun::sayFailure(const std::exception& error,
+                            const CopyProgress::Standing& standing) const {
+    if (dynamic_cast<const CommandFailure*>(&error)) {
+        std::fprintf(mEnvironment.err, "%s\n", error.what());
+        return;
+    }
+    const auto* database = dynamic_cast<const DatabaseError*>(&error);
+    if (const auto* connection = dynamic_cast<const ConnectionFailure*>(&error)) {
+        const ConnectionSettings settings = mFields.current();
+        std::fprintf(mEnvironment.err, "%s\n%s\n",
+                     texts::cannotConnect(connection->side(), settings.oracleServer,
+                                          settings.oracleUser, settings.dataSourceName)
+                         .c_str(),
+                     texts::driverSaid(connection->description(), connection->state()).c_str());
+        return;
+    }
+    std::string context = texts::failureContext(database ? database->state() : "", standing);
+    if (database && SaysConnectionLost(database->state())) {
+        // The connection's end is the cause, not the row that was under way.
+        std::fprintf(mEnvironment.err, "tallowmere: %s%s\n%s\n", texts::kConnectionLost,
+                     texts::driverSaid(database->description(), database->state()).c_str(),
+                     context.c_str());
+        return;
+    }
+    if (const auto* row = dynamic_cast<const RowFailure*>(&error))
+        context += texts::failingRow(row->row());
+    std::fprintf(mEnvironment.err, "tallowmere: %s\n%s\n", failureMessage(error).c_str(),
+                 context.c_str());
+}
+
+void CommandRun::sayInterrupted() const {
+    // A progress line may stand on the terminal: the message starts below it.
+    std::fprintf(mEnvironment.err, "%s%s\n", mEnvironment.errIsTerminal ? "\n" : "",
+                 texts::interrupted(mProgress.standing()).c_str());
+    std::fflush(mEnvironment.err);
+}
+
+} // namespace tallowmere::cli

@@ -1,0 +1,28 @@
+// Reading a result whole on an ODBC statement: its columns described, every
+// value read in the form that keeps it exact, into a snapshot the caller
+// then reads forward. Private to the data-access layer.
+#pragma once
+
+#include "Connection.h"
+#include "OdbcHandle.h"
+
+#include <atomic>
+#include <memory>
+
+namespace tallowmere {
+
+struct ReadingRules {
+    // Whether approximate numbers are read as the driver's text.
+    bool approximateAsText = false;
+    // Told of the rows read as they come; may be empty.
+    ReadProgress progress;
+};
+
+// Reads the whole result to the client: the row count is known before the
+// caller sees the first row. A cancel stops it at the next row, as a failure:
+// a result cut short never passes for the whole table.
+std::unique_ptr<Recordset> ReadWholeResult(const OdbcHandle& statement,
+                                           const std::atomic<bool>& cancelled,
+                                           const ReadingRules& rules);
+
+} // namespace tallowmere
