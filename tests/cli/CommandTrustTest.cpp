@@ -29,20 +29,31 @@ bool contains(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
 }
 
-// Waits until the condition holds, or the time is up; the condition's last word.
+// Whether the condition held once before the time was up.
 template <typename Condition> bool waitFor(Condition condition) {
     const auto started = std::chrono::steady_clock::now();
-    while (!condition() && std::chrono::steady_clock::now() - started < kWaitAtMost)
+    do {
+        if (condition())
+            return true;
         std::this_thread::sleep_for(milliseconds(20));
-    return condition();
+    } while (std::chrono::steady_clock::now() - started < kWaitAtMost);
+    return false;
 }
 
-// How many of the account's sessions run a statement that starts so.
-long sessionsRunning(const OracleAccount& account, const std::string& start) {
+// How many of the account's sessions run a statement that starts so, and
+// which further condition of pg_stat_activity they meet.
+long sessionsRunning(const OracleAccount& account, const std::string& start,
+                     const std::string& also = "true") {
     const Rows rows = account.query(
         "SELECT count(*) FROM pg_stat_activity WHERE state = 'active' AND query LIKE " +
-        literal(start + "%") + " AND usename = " + literal(account.user()));
+        literal(start + "%") + " AND usename = " + literal(account.user()) + " AND " + also);
     return std::stol(*rows.at(0).at(0));
+}
+
+// Ends every session of the account, so nothing it left running outlasts a test.
+void endSessions(const OracleAccount& account) {
+    postgresAdminExec("SELECT pg_terminate_backend(pid) FROM pg_stat_activity WHERE usename = " +
+                      literal(account.user()));
 }
 
 TEST_F(CommandRun, UnderACommaLocaleNumbersArriveWithADecimalPoint) {
@@ -110,8 +121,7 @@ TEST_F(CommandRun, ALostConnectionIsSaidAsSuchWithTheRowsWrittenAndNoRowBlamed) 
     sqlAnywhere.exec("INSERT INTO big SELECT x, 'row' FROM (" + numbersUpTo(300000) + ")");
     faults::RunningProgram copy({TALLOWMERE_PROGRAM, "copy", "--to", "oracle", "big"});
     ASSERT_TRUE(waitFor([&] { return hasRows(*oracle, "big"); }));
-    postgresAdminExec("SELECT pg_terminate_backend(pid) FROM pg_stat_activity WHERE usename = " +
-                      literal(oracle->user()));
+    endSessions(*oracle);
     const ProgramRun ended = copy.finish();
     EXPECT_EQ(ended.exitCode(), 1);
     EXPECT_TRUE(contains(ended.err, texts::kConnectionLost)) << ended.err;
@@ -167,9 +177,12 @@ TEST_F(CommandRun, CtrlCDuringACommitSaysItsRowsMayHaveBeenWritten) {
     sqlAnywhere.exec("INSERT INTO slow " + numbersUpTo(3000));
     const AtCommitOf1500 slowCommit("slow", "PERFORM pg_sleep(30)");
     faults::RunningProgram copy({TALLOWMERE_PROGRAM, "copy", "--to", "oracle", "slow"});
-    ASSERT_TRUE(waitFor([&] { return sessionsRunning(*oracle, "COMMIT") > 0; }));
+    // The second array's commit, which waits on the sleeping row.
+    ASSERT_TRUE(
+        waitFor([&] { return sessionsRunning(*oracle, "COMMIT", "wait_event = 'PgSleep'") > 0; }));
     kill(copy.pid(), SIGINT);
     const ProgramRun ended = copy.finish();
+    endSessions(*oracle); // the commit the program left behind ends undone
     EXPECT_EQ(ended.exitCode(), 130);
     EXPECT_TRUE(contains(ended.err, "1000 of 3000 rows written, and 1000 more may have been"))
         << ended.err;
