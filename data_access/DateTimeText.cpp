@@ -3,15 +3,16 @@
 namespace tallowmere {
 namespace {
 
-constexpr int kYearDigits = 4;
-constexpr int kFieldDigits = 2; // month, day, hours, minutes, seconds
+// One field of a date or time: its digits, and the values it takes.
+struct Field {
+    int digits;
+    int low;
+    int high;
+};
+constexpr Field kYear{4, 1, 9999}, kMonth{2, 1, 12}, kDay{2, 1, 31}, kHour{2, 0, 23},
+    kMinute{2, 0, 59}, kSecond{2, 0, 59};
+// A fraction of a second has up to nine digits, as nanoseconds.
 constexpr int kFractionDigits = 9;
-constexpr int kLastYear = 9999;
-constexpr int kLastMonth = 12;
-constexpr int kLastDay = 31;
-constexpr int kLastHour = 23;
-constexpr int kLastMinute = 59;
-constexpr int kLastSecond = 59;
 
 // Reads the text from its start, field by field.
 class Reader {
@@ -27,18 +28,18 @@ public:
         return true;
     }
     bool skipOneOf(char a, char b) { return skip(a) || skip(b); }
-    // Exactly `count` digits as a number from `low` to `high`.
-    std::optional<int> number(int count, int low, int high) {
-        if (mText.size() - mAt < static_cast<size_t>(count))
+    // The field's digits, as a value it takes.
+    std::optional<int> number(const Field& field) {
+        if (mText.size() - mAt < static_cast<size_t>(field.digits))
             return std::nullopt;
         int value = 0;
-        for (int i = 0; i < count; ++i, ++mAt) {
+        for (int i = 0; i < field.digits; ++i, ++mAt) {
             const char c = mText[mAt];
             if (c < '0' || c > '9')
                 return std::nullopt;
             value = value * 10 + (c - '0');
         }
-        if (value < low || value > high)
+        if (value < field.low || value > field.high)
             return std::nullopt;
         return value;
     }
@@ -64,13 +65,13 @@ private:
 };
 
 std::optional<SQL_DATE_STRUCT> readDate(Reader& reader) {
-    const auto year = reader.number(kYearDigits, 1, kLastYear);
+    const auto year = reader.number(kYear);
     if (!year || !reader.skip('-'))
         return std::nullopt;
-    const auto month = reader.number(kFieldDigits, 1, kLastMonth);
+    const auto month = reader.number(kMonth);
     if (!month || !reader.skip('-'))
         return std::nullopt;
-    const auto day = reader.number(kFieldDigits, 1, kLastDay);
+    const auto day = reader.number(kDay);
     if (!day)
         return std::nullopt;
     return SQL_DATE_STRUCT{static_cast<SQLSMALLINT>(*year), static_cast<SQLUSMALLINT>(*month),
@@ -79,17 +80,17 @@ std::optional<SQL_DATE_STRUCT> readDate(Reader& reader) {
 
 // The time of day after the date, when there is one.
 bool readTime(Reader& reader, SQL_TIMESTAMP_STRUCT& time) {
-    const auto hour = reader.number(kFieldDigits, 0, kLastHour);
+    const auto hour = reader.number(kHour);
     if (!hour || !reader.skip(':'))
         return false;
-    const auto minute = reader.number(kFieldDigits, 0, kLastMinute);
+    const auto minute = reader.number(kMinute);
     if (!minute)
         return false;
     time.hour = static_cast<SQLUSMALLINT>(*hour);
     time.minute = static_cast<SQLUSMALLINT>(*minute);
     if (!reader.skip(':'))
         return reader.atEnd();
-    const auto second = reader.number(kFieldDigits, 0, kLastSecond);
+    const auto second = reader.number(kSecond);
     if (!second)
         return false;
     time.second = static_cast<SQLUSMALLINT>(*second);

@@ -17,34 +17,36 @@ namespace {
 
 // The catalogue results' columns, by their places in ODBC's definition of
 // each function, counted from 0.
-namespace columns {
-constexpr int kSchema = 1;
-constexpr int kTable = 2;
-constexpr int kColumn = 3;
-constexpr int kDataType = 4;
-constexpr int kTypeName = 5;
-constexpr int kSize = 6;
-constexpr int kBufferLength = 7;
-constexpr int kDigits = 8;
-constexpr int kNullable = 10;
-} // namespace columns
-namespace keys {
-constexpr int kColumn = 3;
-constexpr int kSequence = 4;
-} // namespace keys
-namespace statistics {
-constexpr int kNonUnique = 3;
-constexpr int kIndex = 5;
-constexpr int kType = 6;
-constexpr int kColumn = 8;
-constexpr int kOrder = 9;
-} // namespace statistics
-namespace foreign {
-constexpr int kReferencedTable = 2;
-constexpr int kColumn = 7;
-constexpr int kSequence = 8;
-constexpr int kName = 11;
-} // namespace foreign
+enum ColumnsResult {
+    kSchema = 1,
+    kTable,
+    kColumn,
+    kDataType,
+    kTypeName,
+    kSize,
+    kBufferLength,
+    kDigits,
+    kRadix,
+    kNullable
+};
+enum KeysResult { kKeyColumn = 3, kKeySequence };
+enum StatisticsResult {
+    kNonUnique = 3,
+    kQualifier,
+    kIndexName,
+    kIndexType,
+    kPosition,
+    kIndexColumn,
+    kAscOrDesc
+};
+enum ForeignKeysResult {
+    kReferencedTable = 2,
+    kForeignColumn = 7,
+    kForeignSequence,
+    kUpdateRule,
+    kDeleteRule,
+    kForeignName
+};
 
 constexpr std::string_view kNumericName = "NUMERIC";
 constexpr std::string_view kDecimalName = "DECIMAL";
@@ -166,7 +168,7 @@ public:
     std::vector<std::string> primaryKey() {
         Numbered<std::string> key;
         for (auto rows = read(SQLPrimaryKeys, SQLPrimaryKeysW); !rows->eof(); rows->moveNext())
-            key.add(number(*rows, keys::kSequence), text(*rows, keys::kColumn));
+            key.add(number(*rows, kKeySequence), text(*rows, kKeyColumn));
         return key.inOrder();
     }
 
@@ -182,13 +184,13 @@ public:
                 return SQLStatisticsW(s, c, cl, o, ol, t, tl, SQL_INDEX_ALL, SQL_QUICK);
             });
         for (; !rows->eof(); rows->moveNext()) {
-            if (number(*rows, statistics::kType) == SQL_TABLE_STAT)
+            if (number(*rows, kIndexType) == SQL_TABLE_STAT)
                 continue;
-            const std::string name = text(*rows, statistics::kIndex);
+            const std::string name = text(*rows, kIndexName);
             if (indexes.empty() || indexes.back().name != name)
-                indexes.push_back({name, number(*rows, statistics::kNonUnique) == SQL_FALSE, {}});
+                indexes.push_back({name, number(*rows, kNonUnique) == SQL_FALSE, {}});
             indexes.back().columns.push_back(
-                {text(*rows, statistics::kColumn), text(*rows, statistics::kOrder) == kDescending});
+                {text(*rows, kIndexColumn), text(*rows, kAscOrDesc) == kDescending});
         }
         return indexes;
     }
@@ -206,12 +208,12 @@ public:
         // Keys to one table may come interleaved, each column numbered in its key.
         for (; !rows->eof(); rows->moveNext()) {
             const ForeignKeyDescription key{
-                text(*rows, foreign::kName), {}, text(*rows, foreign::kReferencedTable)};
+                text(*rows, kForeignName), {}, text(*rows, kReferencedTable)};
             const auto same = std::find_if(keys.rbegin(), keys.rend(), [&](const auto& k) {
                 return k.name == key.name && k.referencedTable == key.referencedTable;
             });
-            const std::string column = text(*rows, foreign::kColumn);
-            if (number(*rows, foreign::kSequence) != 1 && same != keys.rend()) {
+            const std::string column = text(*rows, kForeignColumn);
+            if (number(*rows, kForeignSequence) != 1 && same != keys.rend()) {
                 same->columns.push_back(column);
                 continue;
             }
@@ -269,19 +271,18 @@ TableDescription OdbcConnection::describeTable(const std::string& table) {
     std::vector<std::string> schemas;
     std::map<std::string, std::vector<ColumnDescription>> columnsBySchema;
     for (; !rows->eof(); rows->moveNext()) {
-        if (text(*rows, columns::kTable) != table)
+        if (text(*rows, kTable) != table)
             continue;
-        const std::string schema = text(*rows, columns::kSchema);
+        const std::string schema = text(*rows, kSchema);
         if (!columnsBySchema.count(schema))
             schemas.push_back(schema);
-        const std::string typeName = text(*rows, columns::kTypeName);
-        const int sqlType = static_cast<int>(number(*rows, columns::kDataType));
+        const std::string typeName = text(*rows, kTypeName);
+        const int sqlType = static_cast<int>(number(*rows, kDataType));
         const bool shifted = ShiftsColumnSizes(driver);
         columnsBySchema[schema].push_back(
-            {text(*rows, columns::kColumn), mendedType(sqlType, typeName, driver, oracle), typeName,
-             number(*rows, shifted ? columns::kBufferLength : columns::kSize),
-             number(*rows, shifted ? columns::kSize : columns::kDigits),
-             number(*rows, columns::kNullable) != SQL_NO_NULLS});
+            {text(*rows, kColumn), mendedType(sqlType, typeName, driver, oracle), typeName,
+             number(*rows, shifted ? kBufferLength : kSize),
+             number(*rows, shifted ? kSize : kDigits), number(*rows, kNullable) != SQL_NO_NULLS});
     }
     const std::string schema = ownSchema(schemas, infoText(d->connection, SQL_USER_NAME));
     TableCatalogue catalogue(read, narrow, schema, table);

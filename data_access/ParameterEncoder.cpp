@@ -22,14 +22,34 @@ namespace {
 constexpr size_t kLongTextFrom = 4000;
 constexpr size_t kLongBinaryFrom = 2000;
 
-// ODBC's sizes of the types bound as numbers and structures: the characters
-// of "yyyy-mm-dd" and "yyyy-mm-dd hh:mm:ss.fffffffff", a fraction of nine
-// digits, and the decimal digits a double and a float keep.
-constexpr SQLULEN kDateColumnSize = 10;
-constexpr SQLULEN kTimestampColumnSize = 29;
-constexpr SQLSMALLINT kTimestampFractionDigits = 9;
-constexpr SQLULEN kDoubleColumnSize = 15;
-constexpr SQLULEN kSingleColumnSize = 7;
+// The forms bound as C numbers and structures: their C and SQL types, ODBC's
+// size of each (the characters of "yyyy-mm-dd" and "yyyy-mm-dd
+// hh:mm:ss.fffffffff", the decimal digits a double and a float keep), the
+// fraction digits a timestamp carries, and their bytes.
+struct FixedForm {
+    BoundForm form;
+    SQLSMALLINT cType;
+    SQLSMALLINT sqlType;
+    SQLULEN columnSize;
+    SQLSMALLINT fractionDigits;
+    size_t width;
+};
+constexpr FixedForm kFixedForms[] = {
+    {BoundForm::Date, SQL_C_TYPE_DATE, SQL_TYPE_DATE, 10, 0, sizeof(SQL_DATE_STRUCT)},
+    {BoundForm::Timestamp, SQL_C_TYPE_TIMESTAMP, SQL_TYPE_TIMESTAMP, 29, 9,
+     sizeof(SQL_TIMESTAMP_STRUCT)},
+    {BoundForm::Double, SQL_C_DOUBLE, SQL_DOUBLE, 15, 0, sizeof(SQLDOUBLE)},
+    {BoundForm::Single, SQL_C_FLOAT, SQL_REAL, 7, 0, sizeof(SQLREAL)},
+};
+
+// The form's row when it is bound as a C number or structure.
+const FixedForm* fixedForm(BoundForm form) {
+    for (const FixedForm& fixed : kFixedForms) {
+        if (fixed.form == form)
+            return &fixed;
+    }
+    return nullptr;
+}
 
 int hexDigit(char c) {
     if (c >= '0' && c <= '9')
@@ -119,20 +139,10 @@ std::optional<std::string_view> ParameterEncoder::encode(const FieldValue& value
 }
 
 SQLSMALLINT ParameterEncoder::cType() const {
-    switch (mForm) {
-    case BoundForm::Bytes:
+    if (const FixedForm* fixed = fixedForm(mForm))
+        return fixed->cType;
+    if (mForm == BoundForm::Bytes)
         return SQL_C_BINARY;
-    case BoundForm::Date:
-        return SQL_C_TYPE_DATE;
-    case BoundForm::Timestamp:
-        return SQL_C_TYPE_TIMESTAMP;
-    case BoundForm::Double:
-        return SQL_C_DOUBLE;
-    case BoundForm::Single:
-        return SQL_C_FLOAT;
-    case BoundForm::Text:
-        break;
-    }
     return mNarrow ? SQL_C_CHAR : SQL_C_WCHAR;
 }
 
@@ -141,57 +151,28 @@ SQLSMALLINT ParameterEncoder::cType() const {
 // have the driver convert it first, cutting digits past the precision and
 // scale of the binding.
 SQLSMALLINT ParameterEncoder::sqlType(size_t widestBytes) const {
-    switch (mForm) {
-    case BoundForm::Bytes:
+    if (const FixedForm* fixed = fixedForm(mForm))
+        return fixed->sqlType;
+    if (mForm == BoundForm::Bytes)
         return mVarBinaryOnly || widestBytes <= kLongBinaryFrom ? SQL_VARBINARY : SQL_LONGVARBINARY;
-    case BoundForm::Date:
-        return SQL_TYPE_DATE;
-    case BoundForm::Timestamp:
-        return SQL_TYPE_TIMESTAMP;
-    case BoundForm::Double:
-        return SQL_DOUBLE;
-    case BoundForm::Single:
-        return SQL_REAL;
-    case BoundForm::Text:
-        break;
-    }
     return columnSize(widestBytes) > kLongTextFrom ? SQL_LONGVARCHAR : SQL_VARCHAR;
 }
 
 SQLULEN ParameterEncoder::columnSize(size_t widestBytes) const {
-    switch (mForm) {
-    case BoundForm::Date:
-        return kDateColumnSize;
-    case BoundForm::Timestamp:
-        return kTimestampColumnSize;
-    case BoundForm::Double:
-        return kDoubleColumnSize;
-    case BoundForm::Single:
-        return kSingleColumnSize;
-    default:
-        break;
-    }
+    if (const FixedForm* fixed = fixedForm(mForm))
+        return fixed->columnSize;
     const size_t unit = mForm == BoundForm::Text && !mNarrow ? sizeof(char16_t) : 1;
     return std::max<SQLULEN>(1, widestBytes / unit);
 }
 
 SQLSMALLINT ParameterEncoder::decimalDigits() const {
-    return mForm == BoundForm::Timestamp ? kTimestampFractionDigits : 0;
+    const FixedForm* fixed = fixedForm(mForm);
+    return fixed ? fixed->fractionDigits : 0;
 }
 
 size_t ParameterEncoder::fixedWidth() const {
-    switch (mForm) {
-    case BoundForm::Date:
-        return sizeof(SQL_DATE_STRUCT);
-    case BoundForm::Timestamp:
-        return sizeof(SQL_TIMESTAMP_STRUCT);
-    case BoundForm::Double:
-        return sizeof(SQLDOUBLE);
-    case BoundForm::Single:
-        return sizeof(SQLREAL);
-    default:
-        return 0;
-    }
+    const FixedForm* fixed = fixedForm(mForm);
+    return fixed ? fixed->width : 0;
 }
 
 } // namespace tallowmere

@@ -12,15 +12,18 @@
 namespace tallowmere {
 namespace {
 
-// What each target's texts and binaries hold: Oracle's CHAR 2,000 bytes and
-// VARCHAR2 4,000 (past them CLOB and BLOB), SQL Anywhere's CHAR, VARCHAR and
-// VARBINARY 32,767 (past them LONG VARCHAR and LONG BINARY).
-constexpr long kOracleLongestChar = 2000;
-constexpr long kOracleLongestVarchar = 4000;
-constexpr long kSqlAnywhereLongest = 32767;
-// A time of day as text, "hh:mm:ss.fffffffff"; a GUID as text.
-constexpr long kTimeTextLength = 18;
-constexpr long kGuidTextLength = 36;
+// The longest value each target's plain texts hold, past which its long
+// types take over: Oracle's CHAR 2,000 bytes and VARCHAR2 4,000 (then CLOB),
+// SQL Anywhere's CHAR, VARCHAR and VARBINARY 32,767 (then LONG VARCHAR and
+// LONG BINARY).
+struct Longest {
+    long fixedText;
+    long text;
+};
+constexpr Longest kOracleLongest{2000, 4000};
+constexpr Longest kSqlAnywhereLongest{32767, 32767};
+// The texts of a time of day ("hh:mm:ss.fffffffff") and of a GUID.
+constexpr long kTimeTextLength = 18, kGuidTextLength = 36;
 // A binary value is read as two hexadecimal digits a byte.
 constexpr size_t kHexDigitsPerByte = 2;
 
@@ -107,8 +110,8 @@ WholeColumnType integerColumn(Side target, const ColumnDescription& column, cons
 WholeColumnType longText(Side target, const FieldInfo& read, TypeChange change) {
     if (target == Side::SqlAnywhere)
         return {"LONG VARCHAR", BoundForm::Text, change};
-    if (static_cast<long>(read.longest) <= kOracleLongestVarchar)
-        return {SizedTypeText("VARCHAR", kOracleLongestVarchar), BoundForm::Text,
+    if (static_cast<long>(read.longest) <= kOracleLongest.text)
+        return {SizedTypeText("VARCHAR", kOracleLongest.text), BoundForm::Text,
                 change == TypeChange::None ? TypeChange::Shortened : change};
     return {"CLOB", BoundForm::Text, change, true};
 }
@@ -121,9 +124,8 @@ WholeColumnType textColumn(Side target, const ColumnDescription& column, const F
         size = static_cast<long>(read.longest);
         change = TypeChange::Widened;
     }
-    const long longest = target == Side::SqlAnywhere ? kSqlAnywhereLongest
-                         : fixed                     ? kOracleLongestChar
-                                                     : kOracleLongestVarchar;
+    const Longest& limits = target == Side::Oracle ? kOracleLongest : kSqlAnywhereLongest;
+    const long longest = fixed ? limits.fixedText : limits.text;
     if (size <= 0)
         return longText(target, read, change);
     if (size > longest)
@@ -144,7 +146,7 @@ WholeColumnType binaryColumn(Side target, const ColumnDescription& column, const
         size = bytes;
         change = TypeChange::Widened;
     }
-    if (!sized || size <= 0 || size > kSqlAnywhereLongest)
+    if (!sized || size <= 0 || size > kSqlAnywhereLongest.text)
         return {"LONG BINARY", BoundForm::Bytes, change};
     return {SizedTypeText("VARBINARY", size), BoundForm::Bytes, change};
 }
@@ -186,7 +188,7 @@ const MappingExample kMappingExamples[] = {
 // every plain text, when that differs.
 std::string mappedTypes(Side target, const ColumnDescription& column) {
     FieldInfo longValues{};
-    longValues.longest = static_cast<size_t>(kSqlAnywhereLongest) + 1;
+    longValues.longest = static_cast<size_t>(kSqlAnywhereLongest.text) + 1;
     const std::string shortType = WholeColumnTypeFor(target, column, FieldInfo{}, true).type;
     const std::string longType = WholeColumnTypeFor(target, column, longValues, true).type;
     return shortType == longType ? shortType : shortType + " or " + longType;

@@ -11,36 +11,31 @@
 namespace tallowmere::testing {
 namespace {
 
-// Each column of a PostgreSQL table as "name type" and " NOT NULL".
-Rows postgresColumns(const OracleAccount& account, const std::string& table) {
-    return account.query("SELECT attname || ' ' || format_type(atttypid, atttypmod) || "
-                         "CASE WHEN attnotnull THEN ' NOT NULL' ELSE '' END FROM pg_attribute "
-                         "WHERE attrelid = " +
-                         literal(table) + "::regclass AND attnum > 0 ORDER BY attnum");
+// Queries of each database's own catalogue about the table named at "@":
+// each column as "name type", " NOT NULL" and its place in the key (SQLite's),
+// in the table's order; each index as its name, " unique" and its columns.
+constexpr const char* kPostgresColumns =
+    "SELECT attname || ' ' || format_type(atttypid, atttypmod) || CASE WHEN attnotnull THEN ' "
+    "NOT NULL' ELSE '' END FROM pg_attribute WHERE attnum > 0 AND attrelid = @::regclass ORDER "
+    "BY attnum";
+constexpr const char* kPostgresIndexes =
+    "SELECT indexname || CASE WHEN indexdef LIKE 'CREATE UNIQUE%' THEN ' unique ' ELSE ' ' END || "
+    "substring(indexdef from '\\(.*\\)$') FROM pg_indexes WHERE schemaname = current_schema() "
+    "AND tablename = @ ORDER BY 1";
+constexpr const char* kSqliteColumns =
+    "SELECT name || ' ' || type || CASE WHEN \"notnull\" THEN ' NOT NULL' ELSE '' END || CASE "
+    "WHEN pk > 0 THEN ' key ' || pk ELSE '' END FROM pragma_table_info(@)";
+constexpr const char* kSqliteIndexes =
+    "SELECT l.name || CASE WHEN l.\"unique\" THEN ' unique' ELSE '' END || ' (' || (SELECT "
+    "group_concat(name) FROM pragma_index_info(l.name)) || ')' FROM pragma_index_list(@) l "
+    "WHERE l.origin = 'c' ORDER BY 1";
+
+// The catalogue's answer for the table, a line each.
+template <typename Database>
+Names about(const Database& database, std::string query, const std::string& table) {
+    return firstColumn(database.query(query.replace(query.find('@'), 1, literal(table))));
 }
 
-// Each index of a PostgreSQL table as its name and columns, the key's too.
-Rows postgresIndexes(const OracleAccount& account, const std::string& table) {
-    return account.query("SELECT indexname || CASE WHEN indexdef LIKE 'CREATE UNIQUE%' THEN ' "
-                         "unique ' ELSE ' ' END || substring(indexdef from '\\(.*\\)$') FROM "
-                         "pg_indexes WHERE schemaname = current_schema() AND tablename = " +
-                         literal(table) + " ORDER BY 1");
-}
-
-// Each column of an SQLite table as "name type", NOT NULL, and its place in
-// the key; each index as its name and columns.
-Rows sqliteColumns(const SqliteDatabase& database, const std::string& table) {
-    return database.query("SELECT name || ' ' || type || CASE WHEN \"notnull\" THEN ' NOT NULL' "
-                          "ELSE '' END || CASE WHEN pk > 0 THEN ' key ' || pk ELSE '' END FROM "
-                          "pragma_table_info(" +
-                          literal(table) + ")");
-}
-Rows sqliteIndexes(const SqliteDatabase& database, const std::string& table) {
-    return database.query("SELECT l.name || CASE WHEN l.\"unique\" THEN ' unique' ELSE '' END || "
-                          "' (' || (SELECT group_concat(name) FROM pragma_index_info(l.name)) || "
-                          "')' FROM pragma_index_list(" +
-                          literal(table) + ") l WHERE l.origin = 'c' ORDER BY 1");
-}
 std::string sqliteDefinition(const SqliteDatabase& database, const std::string& table) {
     return database.query("SELECT sql FROM sqlite_master WHERE name = " + literal(table))
         .at(0)
@@ -78,11 +73,11 @@ TEST_F(WholeTableCopy, OracleTablesArriveOnSqlAnywhereWithTypesKeyAndIndexes) {
     const ProgramRun copied = run({"copy", "--to", "sqlanywhere", "emp"});
     ASSERT_EQ(copied.exitCode(), 0) << copied.err;
     EXPECT_EQ(
-        firstColumn(sqliteColumns(sqlAnywhere, "emp")),
+        about(sqlAnywhere, kSqliteColumns, "emp"),
         (Names{"empno INTEGER NOT NULL key 2", "ename VARCHAR(10) NOT NULL key 1",
                "sal NUMERIC(7,2)", "hired DATE", "seen TIMESTAMP", "rate REAL", "score DOUBLE",
                "big BIGINT", "pic LONG BINARY", "deptno SMALLINT", "shift TIME"}));
-    EXPECT_EQ(firstColumn(sqliteIndexes(sqlAnywhere, "emp")),
+    EXPECT_EQ(about(sqlAnywhere, kSqliteIndexes, "emp"),
               (Names{"emp_sal (sal,deptno)", "emp_seen unique (seen)"}));
     EXPECT_TRUE(sameRows(
         sqlAnywhere.query("SELECT hired, seen, typeof(rate), rate, score = 0.30000000000000004, "
@@ -109,11 +104,11 @@ TEST_F(WholeTableCopy, SqlAnywhereTablesArriveOnOracleWithTypesKeyNotNullAndInde
     // The empty code goes as NULL: the column cannot keep its NOT NULL, and says so.
     EXPECT_EQ(copied.err, "tallowmere: \"staff\".\"code\": NOT NULL is not carried: the column "
                           "holds empty texts, which go as NULL\n");
-    EXPECT_EQ(firstColumn(postgresColumns(*oracle, "staff")),
+    EXPECT_EQ(about(*oracle, kPostgresColumns, "staff"),
               (Names{"id numeric(10,0) NOT NULL", "part character varying(10) NOT NULL",
                      "hired date", "seen timestamp without time zone", "pay binary_double",
                      "photo blob", "memo character varying(4000)", "code character varying(4)"}));
-    EXPECT_EQ(firstColumn(postgresIndexes(*oracle, "staff")),
+    EXPECT_EQ(about(*oracle, kPostgresIndexes, "staff"),
               (Names{"staff_memo (memo, pay)", "staff_pkey unique (part, id)",
                      "staff_seen unique (seen)"}));
     EXPECT_TRUE(
@@ -129,7 +124,7 @@ TEST_F(WholeTableCopy, APlanWritesNothingAndShowsWhatTheCopySendsAndChanges) {
     sqlAnywhere.exec("CREATE TABLE emp(old TEXT)");
     const ProgramRun plan = run({"copy", "--to", "sqlanywhere", "--plan", "--overwrite", "emp"});
     ASSERT_EQ(plan.exitCode(), 0) << plan.err;
-    EXPECT_EQ(sqliteColumns(sqlAnywhere, "emp"), (Rows{{"old TEXT"}}));
+    EXPECT_EQ(about(sqlAnywhere, kSqliteColumns, "emp"), Names{"old TEXT"});
     EXPECT_TRUE(has(plan.out, "DROP TABLE \"emp\"\nCREATE TABLE \"emp\"(")) << plan.out;
     EXPECT_TRUE(has(plan.out, "INSERT INTO \"emp\" VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)  -- 2 "
                               "rows, bound in arrays of up to 1000 rows\n"))
@@ -154,7 +149,7 @@ TEST_F(WholeTableCopy, PlainCreatesTheWindowsTable) {
     ASSERT_FALSE(windows.empty());
     ASSERT_EQ(run({"copy", "--to", "sqlanywhere", "--plain", "--overwrite", "emp"}).exitCode(), 0);
     EXPECT_EQ(sqliteDefinition(sqlAnywhere, "emp"), windows);
-    EXPECT_TRUE(sqliteIndexes(sqlAnywhere, "emp").empty());
+    EXPECT_TRUE(about(sqlAnywhere, kSqliteIndexes, "emp").empty());
 }
 
 // Refused before any row: an index name another table's index holds on
