@@ -1,4 +1,4 @@
-// A table's shape from the ODBC catalogue functions: SQLColumns,
+// A table's description from the ODBC catalogue functions: SQLColumns,
 // SQLPrimaryKeys, SQLStatistics and SQLForeignKeys, with the driver rules
 // that mend what a driver answers otherwise than ODBC defines.
 #include "DriverRules.h"
@@ -126,14 +126,14 @@ std::vector<std::string> namesOf(const IndexDescription& index) {
 }
 
 // The key in the order of its own index: the unique index on its columns.
-void keyInItsIndexOrder(TableDescription& shape) {
-    std::vector<std::string> key = shape.primaryKey;
+void keyInItsIndexOrder(TableDescription& description) {
+    std::vector<std::string> key = description.primaryKey;
     std::sort(key.begin(), key.end());
-    for (const IndexDescription& index : shape.indexes) {
+    for (const IndexDescription& index : description.indexes) {
         std::vector<std::string> names = namesOf(index);
         std::sort(names.begin(), names.end());
         if (index.unique && names == key) {
-            shape.primaryKey = namesOf(index);
+            description.primaryKey = namesOf(index);
             return;
         }
     }
@@ -286,11 +286,12 @@ TableDescription OdbcConnection::describeTable(const std::string& table) {
     }
     const std::string schema = ownSchema(schemas, infoText(d->connection, SQL_USER_NAME));
     TableCatalogue catalogue(read, narrow, schema, table);
-    TableDescription shape{columnsBySchema[schema], catalogue.primaryKey(), catalogue.indexes(),
-                           catalogue.foreignKeys(), DeclaredTypesBoundValues(driver)};
+    TableDescription description{columnsBySchema[schema], catalogue.primaryKey(),
+                                 catalogue.indexes(), catalogue.foreignKeys(),
+                                 DeclaredTypesBoundValues(driver)};
     if (NumbersKeyInTableOrder(driver))
-        keyInItsIndexOrder(shape);
-    return shape;
+        keyInItsIndexOrder(description);
+    return description;
 }
 
 } // namespace tallowmere

@@ -12,10 +12,10 @@ std::string columnName(const std::string& table, const std::string& column) {
     return QuoteIdentifier(table) + "." + QuoteIdentifier(column);
 }
 
-const ColumnDescription* described(const TableDescription& shape, const std::string& column) {
-    const auto found = std::find_if(shape.columns.begin(), shape.columns.end(),
+const ColumnDescription* columnOf(const TableDescription& description, const std::string& column) {
+    const auto found = std::find_if(description.columns.begin(), description.columns.end(),
                                     [&](const ColumnDescription& c) { return c.name == column; });
-    return found == shape.columns.end() ? nullptr : &*found;
+    return found == description.columns.end() ? nullptr : &*found;
 }
 
 const FieldInfo* field(const std::vector<FieldInfo>& fields, const std::string& column) {
@@ -59,40 +59,40 @@ std::string joined(const std::vector<std::string>& names) {
 }
 
 // The key, unless a column of it holds empty texts, which go as NULL.
-std::vector<std::string> keptKey(const std::string& name, const TableDescription& shape,
+std::vector<std::string> keptKey(const std::string& name, const TableDescription& description,
                                  const std::vector<FieldInfo>& fields, TargetTable& table) {
-    for (const std::string& column : shape.primaryKey) {
+    for (const std::string& column : description.primaryKey) {
         const FieldInfo* read = field(fields, column);
         if (read && read->holdsEmpty) {
             table.changes.push_back({texts::keyDropped(name, column), true});
             return {};
         }
     }
-    return shape.primaryKey;
+    return description.primaryKey;
 }
 
 } // namespace
 
 TargetTable WholeTables::make(const std::string& name, const std::vector<FieldInfo>& fields) {
-    const TableDescription shape = mSource.describeTable(name);
+    const TableDescription description = mSource.describeTable(name);
     TargetTable table;
-    addColumns(name, shape, fields, table);
-    addIndexes(name, shape, fields, table);
-    for (const ForeignKeyDescription& key : shape.foreignKeys)
+    addColumns(name, description, fields, table);
+    addIndexes(name, description, fields, table);
+    for (const ForeignKeyDescription& key : description.foreignKeys)
         table.changes.push_back(
             {texts::foreignKeyLeft(name, key.name, joined(key.columns), key.referencedTable)});
     return table;
 }
 
-void WholeTables::addColumns(const std::string& name, const TableDescription& shape,
+void WholeTables::addColumns(const std::string& name, const TableDescription& description,
                              const std::vector<FieldInfo>& fields, TargetTable& table) const {
     std::vector<WholeColumn> columns;
     for (const FieldInfo& read : fields) {
-        const ColumnDescription* source = described(shape, read.name);
+        const ColumnDescription* source = columnOf(description, read.name);
         if (!source)
             throw CopyRefused(texts::columnNotDescribed(name, read.name));
         const WholeColumnType type =
-            WholeColumnTypeFor(mTarget, *source, read, shape.typesBoundValues);
+            WholeColumnTypeFor(mTarget, *source, read, description.typesBoundValues);
         const std::string column = columnName(name, read.name);
         if (const auto change = typeChange(column, *source, mTarget, type))
             table.changes.push_back({*change});
@@ -102,10 +102,11 @@ void WholeTables::addColumns(const std::string& name, const TableDescription& sh
         table.forms.push_back(type.form);
         table.largeObjects = table.largeObjects || type.largeObject;
     }
-    table.create = WholeTableText(mTarget, name, columns, keptKey(name, shape, fields, table));
+    table.create =
+        WholeTableText(mTarget, name, columns, keptKey(name, description, fields, table));
 }
 
-void WholeTables::addIndexes(const std::string& name, const TableDescription& shape,
+void WholeTables::addIndexes(const std::string& name, const TableDescription& description,
                              const std::vector<FieldInfo>& fields, TargetTable& table) {
     if (mTarget == Side::Oracle) {
         mIndexTables.clear();
@@ -113,8 +114,8 @@ void WholeTables::addIndexes(const std::string& name, const TableDescription& sh
              rows->moveNext())
             mIndexTables[rows->value(0).value_or("")] = rows->value(1).value_or("");
     }
-    for (const IndexDescription& index : shape.indexes) {
-        if (isKeysOwn(index, shape.primaryKey))
+    for (const IndexDescription& index : description.indexes) {
+        if (isKeysOwn(index, description.primaryKey))
             continue;
         const bool onColumns = std::all_of(index.columns.begin(), index.columns.end(),
                                            [&](const auto& c) { return field(fields, c.name); });

@@ -23,9 +23,9 @@ public:
     TargetTable make(const std::string& name, const std::vector<FieldInfo>& fields) override;
 
 private:
-    void addColumns(const std::string& name, const TableDescription& shape,
+    void addColumns(const std::string& name, const TableDescription& description,
                     const std::vector<FieldInfo>& fields, TargetTable& table) const;
-    void addIndexes(const std::string& name, const TableDescription& shape,
+    void addIndexes(const std::string& name, const TableDescription& description,
                     const std::vector<FieldInfo>& fields, TargetTable& table);
     std::optional<std::string> nameRefused(const std::string& name, const std::string& index);
     long longestName();
