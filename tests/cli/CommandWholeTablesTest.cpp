@@ -153,8 +153,9 @@ TEST_F(WholeTableCopy, PlainCreatesTheWindowsTable) {
 }
 
 // Refused before any row: an index name another table's index holds on
-// Oracle, one longer than the target takes, a text that is no date.
-TEST_F(WholeTableCopy, NamesAndValuesTheTargetWouldRefuseStopTheCopyBeforeAnyRow) {
+// Oracle (which the plan shows), one longer than the target takes, a text
+// that is no date; an empty key left behind.
+TEST_F(WholeTableCopy, WhatTheTargetWouldRefuseStopsTheCopyBeforeAnyRowOrIsLeftBehind) {
     oracle->exec("CREATE TABLE other(a int)");
     oracle->exec("CREATE INDEX shared ON other(a)");
     makeSqliteTable("taken", "a INTEGER", {{"1"}});
@@ -163,10 +164,15 @@ TEST_F(WholeTableCopy, NamesAndValuesTheTargetWouldRefuseStopTheCopyBeforeAnyRow
     makeSqliteTable("long", "a INTEGER", {{"1"}});
     sqlAnywhere.exec("CREATE INDEX " + longName + " ON long(a)");
     makeSqliteTable("dates", "d DATE", {{"2024-02-29"}, {"soon"}});
+    makeSqliteTable("keyed", "k TEXT NOT NULL PRIMARY KEY", {{"a"}, {""}});
 
     const ProgramRun taken = run({"copy", "--to", "oracle", "taken"});
     EXPECT_EQ(taken.exitCode(), 1);
     EXPECT_TRUE(has(taken.err, "\"shared\" is taken by an index of \"other\"")) << taken.err;
+    const ProgramRun planned = run({"copy", "--to", "oracle", "--plan", "taken"});
+    EXPECT_EQ(planned.exitCode(), 0);
+    EXPECT_TRUE(has(planned.out, "-- \"taken\": the index name \"shared\" is taken"))
+        << planned.out;
     const ProgramRun tooLong = run({"copy", "--to", "oracle", "long"});
     EXPECT_TRUE(has(tooLong.err, "\"" + longName + "\" is longer than the Oracle side takes (63"))
         << tooLong.err;
@@ -177,6 +183,13 @@ TEST_F(WholeTableCopy, NamesAndValuesTheTargetWouldRefuseStopTheCopyBeforeAnyRow
     EXPECT_TRUE(has(dates.err, "\"soon\" is not an ISO date")) << dates.err;
     EXPECT_TRUE(has(dates.err, "SQLSTATE 22007; table \"dates\": 0 of 2 rows written"))
         << dates.err;
+
+    // An empty key goes as NULL: the key and its NOT NULL stay behind, and the copy says so.
+    const ProgramRun keyed = run({"copy", "--to", "oracle", "keyed"});
+    EXPECT_EQ(keyed.exitCode(), 0) << keyed.err;
+    EXPECT_TRUE(has(keyed.err, "\"keyed\": the primary key is not carried: its column \"k\""))
+        << keyed.err;
+    EXPECT_TRUE(about(*oracle, kPostgresIndexes, "keyed").empty());
 }
 
 } // namespace
