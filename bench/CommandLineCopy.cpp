@@ -26,6 +26,8 @@ CommandLineCopy runCommandLineCopy(const std::string& program, const Workspace& 
                                   pair.toOracle ? "oracle" : "sqlanywhere"};
     if (way == RowsSent::RowByRow)
         args.push_back("--row-by-row");
+    if (way == RowsSent::Plain)
+        args.push_back("--plain");
     addOption(args, "--oracle-sid", pair.settings.oracleServer);
     addOption(args, "--oracle-user", pair.settings.oracleUser);
     addOption(args, "--dsn", pair.settings.dataSourceName);

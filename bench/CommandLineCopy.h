@@ -12,7 +12,9 @@
 
 namespace bench {
 
-enum class RowsSent { InArrays, RowByRow };
+// In arrays into the whole table or the window's (--plain), or the window's
+// INSERT texts.
+enum class RowsSent { InArrays, Plain, RowByRow };
 
 struct CommandLineCopy {
     ChildResult child;

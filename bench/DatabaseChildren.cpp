@@ -15,6 +15,7 @@ namespace bench {
 int makeSourceChild(char** argv) {
     BareOdbc database(argv[3]);
     database.exec(sourceTableDefinition());
+    database.exec(sourceIndexDefinition());
     database.exec(sourceFill(std::stol(argv[4])));
     // The command line lists a side before it copies: with the file on the
     // Oracle side, the table must be in that side's catalogue.

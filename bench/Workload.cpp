@@ -5,7 +5,11 @@ namespace bench {
 std::string sourceTableDefinition() {
     return R"(CREATE TABLE "BENCH"("ID" INTEGER, "AMOUNT" DECIMAL(12,2), "RATIO" DOUBLE, )"
            R"("NAME" VARCHAR(40), "NOTE" VARCHAR(200), "BORN" DATE, "MAYBE" VARCHAR(20), )"
-           R"("GREEK" VARCHAR(40)))";
+           R"("GREEK" VARCHAR(40), PRIMARY KEY("ID")))";
+}
+
+std::string sourceIndexDefinition() {
+    return R"(CREATE INDEX "BENCH_NAME" ON "BENCH"("NAME", "BORN"))";
 }
 
 std::string sourceFill(long rows) {

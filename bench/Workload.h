@@ -1,5 +1,5 @@
 // The table the benchmark copies: eight columns of the kinds a real table
-// mixes, generated inside the source database in one statement.
+// mixes, a key and an index, generated inside the source database.
 #pragma once
 
 #include <cstddef>
@@ -9,8 +9,10 @@ namespace bench {
 
 inline constexpr const char* kTable = "BENCH";
 
-// For an SQLite source.
+// For an SQLite source: the table with its key, and an index, which the
+// command line's copy carries unless --plain.
 std::string sourceTableDefinition();
+std::string sourceIndexDefinition();
 std::string sourceFill(long rows);
 
 // Checks a copy of `rows` rows: how many rows differ from what they should

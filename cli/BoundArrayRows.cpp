@@ -4,18 +4,9 @@
 #include "data_access/DriverRules.h"
 #include "data_access/RowArrayInsert.h"
 #include "data_access/SqlTexts.h"
-#include "transfer/RowStatement.h"
 
 namespace tallowmere::cli {
 namespace {
-
-bool hasLongBinary(const Recordset& rows) {
-    for (int i = 0; i < rows.fieldCount(); ++i) {
-        if (isLongBinary(rows.fieldInfo(i).adoType))
-            return true;
-    }
-    return false;
-}
 
 // One table's rows on their way in arrays; committed counts the rows on the
 // target for good.
@@ -27,9 +18,10 @@ public:
         for (int i = 0; i < job.rows.fieldCount(); ++i)
             fields.push_back(job.rows.fieldInfo(i));
         const bool oneRowAtATime =
-            job.target == Side::Oracle && !kOracleTakesLargeObjectArrays && hasLongBinary(job.rows);
+            job.target == Side::Oracle && !kOracleTakesLargeObjectArrays && job.made.largeObjects;
         mArray = job.connection.prepareRowArray(BoundInsertText(job.table, fields.size()), fields,
-                                                arrayRows, oneRowAtATime ? 1 : arrayRows);
+                                                arrayRows, oneRowAtATime ? 1 : arrayRows,
+                                                job.made.forms);
     }
 
     void sendAll() {

@@ -112,9 +112,11 @@ struct CommandParser {
                                                           BoundArrayRows::kMostArrayRows)),
         QStringLiteral("rows"), QString::number(BoundArrayRows::kDefaultArrayRows)};
     QCommandLineOption rowByRow{QStringLiteral("row-by-row"), q(texts::kRowByRowOptionHelp)};
+    QCommandLineOption plain{QStringLiteral("plain"), q(texts::kPlainOptionHelp)};
+    QCommandLineOption plan{QStringLiteral("plan"), q(texts::kPlanOptionHelp)};
 
-    CommandParser(const QString& command, const char* description, const QString& syntax) {
-        parser.setApplicationDescription(q(description));
+    CommandParser(const QString& command, const std::string& description, const QString& syntax) {
+        parser.setApplicationDescription(QString::fromStdString(description));
         parser.addOption(help);
         parser.addOption(version);
         if (command == kCopy) {
@@ -123,6 +125,8 @@ struct CommandParser {
             parser.addOption(all);
             parser.addOption(batchRows);
             parser.addOption(rowByRow);
+            parser.addOption(plain);
+            parser.addOption(plan);
         }
         parser.addOption(sid);
         parser.addOption(user);
@@ -148,18 +152,18 @@ QString syntaxOf(const QString& command) {
     if (command == kList)
         return QStringLiteral("list oracle|sqlanywhere");
     if (command == kCopy)
-        return QStringLiteral("copy --to sqlanywhere|oracle [--overwrite] [--batch-rows N | "
-                              "--row-by-row] (TABLE... | --all)");
+        return QStringLiteral("copy --to sqlanywhere|oracle [--plan] [--plain] [--overwrite] "
+                              "[--batch-rows N | --row-by-row] (TABLE... | --all)");
     if (command == kDrop)
         return QStringLiteral("drop oracle|sqlanywhere TABLE...");
     return QStringLiteral("rename oracle|sqlanywhere OLD NEW");
 }
 
-const char* descriptionOf(const QString& command) {
+std::string descriptionOf(const QString& command) {
     if (command == kList)
         return texts::kListDescription;
     if (command == kCopy)
-        return texts::kCopyDescription;
+        return texts::copyDescription(MappingTable());
     if (command == kDrop)
         return texts::kDropDescription;
     return texts::kRenameDescription;
@@ -222,6 +226,8 @@ ParsedCommandLine parseCopy(const CommandParser& p, CommandRequest request) {
     request.kind = CommandKind::Copy;
     request.side = *target;
     request.overwrite = p.parser.isSet(p.overwrite);
+    request.plain = p.parser.isSet(p.plain) || request.rowByRow;
+    request.plan = p.parser.isSet(p.plan);
     request.tables = texts(tables);
     return request;
 }

@@ -13,6 +13,15 @@ void CommandRun::sayFailure(const std::exception& error,
         std::fprintf(mEnvironment.err, "%s\n", error.what());
         return;
     }
+    if (dynamic_cast<const CopyRefused*>(&error)) { // a line for each refusal
+        const std::string lines = error.what();
+        for (size_t start = 0, end = 0; end != std::string::npos; start = end + 1) {
+            end = lines.find('\n', start);
+            std::fprintf(mEnvironment.err, "tallowmere: %s\n",
+                         lines.substr(start, end - start).c_str());
+        }
+        return;
+    }
     const auto* database = dynamic_cast<const DatabaseError*>(&error);
     if (const auto* connection = dynamic_cast<const ConnectionFailure*>(&error)) {
         const ConnectionSettings settings = mFields.current();

@@ -35,6 +35,10 @@ struct CommandRequest {
     // rowByRow, the window's way, one INSERT text a row.
     size_t arrayRows = BoundArrayRows::kDefaultArrayRows;
     bool rowByRow = false;
+    // copy: the window's tables rather than whole ones (rowByRow implies it),
+    // and only what the copy would do, printed.
+    bool plain = false;
+    bool plan = false;
     SettingOverrides overrides;
 };
 

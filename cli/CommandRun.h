@@ -65,6 +65,7 @@ private:
     void rename();
     void copyTable(TableCopier& copier, Connection& target, const std::string& table,
                    Side targetSide);
+    void planTable(TableCopier& copier, const std::string& table, Side targetSide);
 
     void sayFailure(const std::exception& error, const CopyProgress::Standing& standing) const;
     void sayInterrupted() const;

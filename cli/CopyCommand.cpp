@@ -1,12 +1,20 @@
-// The copy command: the tables read, created and filled by the operations
-// the window uses, the old table kept until the new one is read, and each
-// copy's rows counted on the target.
+// The copy command: the tables read, created whole (or as the window creates
+// them) and filled by the operations the window uses, the old table kept
+// until the new one is read, and each copy's rows counted on the target; or
+// its plan, printed.
 #include "CommandRun.h"
 
 #include "transfer/Main.h"
+#include "transfer/WholeTables.h"
 
 namespace tallowmere::cli {
 namespace {
+
+// A plan's lines other than statements start as SQL comments do; a row's
+// values stand as an ellipsis.
+constexpr const char* kPlanComment = "-- ";
+constexpr const char* kPlanGap = "  ";
+constexpr const char* kPlanValues = "...";
 
 long countRows(Connection& connection, const std::string& table) {
     const auto result = connection.openRecordset(CountRowsStatement(table));
@@ -33,11 +41,39 @@ void CommandRun::copy() {
     InsertTextRows insertTexts;
     BoundArrayRows arrays(mRequest.arrayRows);
     RowSender& rows = mRequest.rowByRow ? static_cast<RowSender&>(insertTexts) : arrays;
+    WholeTables wholeTables(direction.target, connections.source(), connections.target());
     TableCopier copier(mContext, direction, connections, rows, mProgress,
-                       ReplaceOrder::ReadThenDrop);
-    for (const std::string& table : tables)
-        copyTable(copier, connections.target(), table, direction.target);
+                       ReplaceOrder::ReadThenDrop, mRequest.plain ? nullptr : &wholeTables);
+    for (const std::string& table : tables) {
+        if (mRequest.plan)
+            planTable(copier, table, direction.target);
+        else
+            copyTable(copier, connections.target(), table, direction.target);
+    }
     connections.close();
+}
+
+// What a copy of the table would send, in order, then what it would change,
+// each a line of standard output; nothing is written to the target.
+void CommandRun::planTable(TableCopier& copier, const std::string& table, Side targetSide) {
+    const std::string existing = copier.conflictingEntry(table);
+    const TablePlan plan = copier.plan(table);
+    const auto comment = [this](const std::string& line) { printLine(kPlanComment + line); };
+    if (!existing.empty() && !mRequest.overwrite)
+        comment(texts::planStopsAtExisting(existing, targetSide));
+    if (!existing.empty())
+        printLine(DropTableStatement(existing));
+    printLine(plan.table.create);
+    const std::string insert = mRequest.rowByRow ? InsertStart(table) + kPlanValues + kInsertEnd
+                                                 : BoundInsertText(table, plan.table.forms.size());
+    printLine(insert + kPlanGap + kPlanComment +
+              texts::plannedRows(plan.rows, mRequest.rowByRow, mRequest.arrayRows));
+    for (const std::string& index : plan.table.indexes)
+        printLine(index);
+    for (const TableChange& change : plan.table.changes)
+        comment(change.line);
+    for (const std::string& refusal : plan.table.refusals)
+        comment(refusal);
 }
 
 // Replaces an existing table only when asked to, then checks that the target

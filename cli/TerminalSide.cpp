@@ -71,6 +71,16 @@ void CopyProgress::tableRead(const std::string& name, long rows) {
         draw(texts::progressLine(name, 0, rows, 0));
 }
 
+void CopyProgress::tableCreated(const std::string&, const TargetTable& table) {
+    for (const TableChange& change : table.changes) {
+        if (!change.saidOnCopy)
+            continue;
+        clearLine();
+        std::fprintf(mTerminal, "tallowmere: %s\n", change.line.c_str());
+        std::fflush(mTerminal);
+    }
+}
+
 void CopyProgress::rowsWritten(long rows) {
     mWritten = rows;
     mUnsure = 0;

@@ -77,7 +77,8 @@ public:
 
 // Follows a copy: the table being copied and its rows written, readable from
 // the interrupt's thread, and while a person watches the progress line, over
-// the read and the sending, and a closing line for each table.
+// the read and the sending, and a closing line for each table. What a copy
+// loses of a table unasked it says whoever watches.
 class CopyProgress : public TransferObserver {
 public:
     CopyProgress(std::FILE* terminal, bool redraw)
@@ -86,6 +87,8 @@ public:
     void startTable(const std::string& name);
     void rowsReadSoFar(long rows); // while the source is read
     void tableRead(const std::string& name, long rows) override;
+    // Says what the copy loses of the table unasked, whoever watches.
+    void tableCreated(const std::string& name, const TargetTable& table) override;
     void rowsWritten(long rows) override;
     void rowsCommitting(long rows) override;
     // The table on the target that the copy replaces: kept until dropped.

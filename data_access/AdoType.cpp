@@ -1,6 +1,8 @@
 #include "AdoType.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <iterator>
 
 #include <sql.h>
 #include <sqlext.h>
@@ -11,6 +13,15 @@ namespace tallowmere {
 bool isDecimalType(int adoType) {
     const auto code = static_cast<int16_t>(adoType);
     return code == adDecimal || code == adNumeric || code == adVarNumeric;
+}
+
+bool isNumberType(int adoType) {
+    constexpr int kNumbers[] = {
+        adSmallInt,         adInteger,     adTinyInt,        adUnsignedTinyInt, adBigInt,
+        adUnsignedSmallInt, adUnsignedInt, adUnsignedBigInt, adSingle,          adDouble};
+    const int code = static_cast<int16_t>(adoType);
+    return isDecimalType(code) ||
+           std::find(std::begin(kNumbers), std::end(kNumbers), code) != std::end(kNumbers);
 }
 
 int adoTypeFromSqlType(int sqlType, bool isUnsigned) {
@@ -31,13 +42,13 @@ int adoTypeFromSqlType(int sqlType, bool isUnsigned) {
     case SQL_NUMERIC:
         return 131;
     case SQL_SMALLINT:
-        return isUnsigned ? 18 : 2;
+        return isUnsigned ? adUnsignedSmallInt : adSmallInt;
     case SQL_INTEGER:
-        return isUnsigned ? 19 : 3;
+        return isUnsigned ? adUnsignedInt : adInteger;
     case SQL_BIGINT:
-        return isUnsigned ? 21 : 20;
+        return isUnsigned ? adUnsignedBigInt : adBigInt;
     case SQL_TINYINT:
-        return isUnsigned ? 17 : 16;
+        return isUnsigned ? adUnsignedTinyInt : adTinyInt;
     case SQL_REAL:
         return adSingle;
     case SQL_FLOAT:

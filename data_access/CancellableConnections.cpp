@@ -44,12 +44,16 @@ public:
     void setAutoCommit(bool on) override { mConnection->setAutoCommit(on); }
     void commit() override { mConnection->commit(); }
     void rollback() override { mConnection->rollback(); }
-    std::unique_ptr<RowArrayInsert> prepareRowArray(const std::string& statement,
-                                                    const std::vector<FieldInfo>& fields,
-                                                    size_t arrayRows,
-                                                    size_t rowsPerExecution) override {
-        return mConnection->prepareRowArray(statement, fields, arrayRows, rowsPerExecution);
+    std::unique_ptr<RowArrayInsert>
+    prepareRowArray(const std::string& statement, const std::vector<FieldInfo>& fields,
+                    size_t arrayRows, size_t rowsPerExecution,
+                    const std::vector<BoundForm>& forms = {}) override {
+        return mConnection->prepareRowArray(statement, fields, arrayRows, rowsPerExecution, forms);
     }
+    TableDescription describeTable(const std::string& table) override {
+        return mConnection->describeTable(table);
+    }
+    long longestName() override { return mConnection->longestName(); }
 
 private:
     CancellableConnections& mOwner;

@@ -4,7 +4,7 @@
 
 namespace tallowmere {
 
-// A connection without transactions or parameter arrays, such as a test's
+// A connection without transactions, parameter arrays or a catalogue, such as a test's
 // fake, refuses them as ADO refuses what a provider does not support.
 
 void Connection::setAutoCommit(bool) {
@@ -19,8 +19,17 @@ void Connection::rollback() {
     throw adoError(AdoError::NotCapable);
 }
 
-std::unique_ptr<RowArrayInsert>
-Connection::prepareRowArray(const std::string&, const std::vector<FieldInfo>&, size_t, size_t) {
+std::unique_ptr<RowArrayInsert> Connection::prepareRowArray(const std::string&,
+                                                            const std::vector<FieldInfo>&, size_t,
+                                                            size_t, const std::vector<BoundForm>&) {
+    throw adoError(AdoError::NotCapable);
+}
+
+TableDescription Connection::describeTable(const std::string&) {
+    throw adoError(AdoError::NotCapable);
+}
+
+long Connection::longestName() {
     throw adoError(AdoError::NotCapable);
 }
 

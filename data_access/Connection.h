@@ -5,6 +5,7 @@
 
 #include "Recordset.h"
 #include "RowArrayInsert.h"
+#include "TableDescription.h"
 
 #include <functional>
 #include <memory>
@@ -60,10 +61,20 @@ public:
     // for arrays of up to arrayRows rows sent rowsPerExecution at a time (both
     // at least 1). The fields are those of the rows it will be given. It must
     // be destroyed before this connection closes.
-    virtual std::unique_ptr<RowArrayInsert> prepareRowArray(const std::string& statement,
-                                                            const std::vector<FieldInfo>& fields,
-                                                            size_t arrayRows,
-                                                            size_t rowsPerExecution);
+    // Each column's values are bound in their form (BoundFormAsRead when none
+    // is given).
+    virtual std::unique_ptr<RowArrayInsert>
+    prepareRowArray(const std::string& statement, const std::vector<FieldInfo>& fields,
+                    size_t arrayRows, size_t rowsPerExecution,
+                    const std::vector<BoundForm>& forms = {});
+
+    // The catalogue's description of a table: when several schemas hold a
+    // table of that name, the one named like the connected user. A connection
+    // without a catalogue throws the ADO "not capable" error.
+    virtual TableDescription describeTable(const std::string& table);
+    // The longest name the database takes for a table, column or index, in
+    // bytes; 0 when it sets none.
+    virtual long longestName();
 };
 
 class ConnectionFactory {

@@ -38,6 +38,21 @@ private:
     Side mSide;
 };
 
+// A value that does not read as what its column is bound as, such as a text
+// in a date column of a database that does not check its types. The state
+// is ODBC's for a bad date or number (22007, 22018).
+class ValueNotBound : public DatabaseError {
+public:
+    ValueNotBound(std::string value, bool date);
+    const std::string& value() const noexcept { return mValue; }
+    // Whether a date or timestamp was wanted; otherwise a number.
+    bool wantsDate() const noexcept { return mDate; }
+
+private:
+    std::string mValue;
+    bool mDate;
+};
+
 // Thrown at a yield point when the user closed the window mid-operation.
 class OperationCancelled : public std::runtime_error {
 public:

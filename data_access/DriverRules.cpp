@@ -16,6 +16,9 @@ constexpr std::string_view kPostgresDriverPart = "psqlodbc";
 constexpr std::string_view kConnectionExceptionClass = "08";
 constexpr std::string_view kOperatorInterventionPrefix = "57P0";
 
+constexpr std::string_view kOracleBinaryDouble = "BINARY_DOUBLE";
+constexpr std::string_view kOracleBinaryFloat = "BINARY_FLOAT";
+
 std::string_view fileName(std::string_view path) {
     const size_t slash = path.rfind('/');
     return slash == std::string_view::npos ? path : path.substr(slash + 1);
@@ -32,9 +35,13 @@ std::string_view OracleDatabaseKeyword(std::string_view driverLibrary) {
 }
 
 bool NamesOracle(std::string_view dbmsName) {
-    return std::equal(
-        dbmsName.begin(), dbmsName.end(), kOracleDbmsName.begin(), kOracleDbmsName.end(),
-        [](unsigned char a, unsigned char b) { return std::tolower(a) == std::tolower(b); });
+    return EqualsIgnoringCase(dbmsName, kOracleDbmsName);
+}
+
+bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](unsigned char x, unsigned char y) {
+        return std::tolower(x) == std::tolower(y);
+    });
 }
 
 bool DriverCancelsFromAnotherThread(std::string_view driverName) {
@@ -49,6 +56,10 @@ bool CutsBinaryArrays(std::string_view driverName) {
     return isDriver(driverName, kSqliteDriverPart);
 }
 
+bool CutsTimestampFractions(std::string_view driverName) {
+    return isDriver(driverName, kSqliteDriverPart);
+}
+
 bool SaysConnectionLost(std::string_view sqlState) {
     return sqlState.starts_with(kConnectionExceptionClass) ||
            sqlState.starts_with(kOperatorInterventionPrefix);
@@ -56,6 +67,30 @@ bool SaysConnectionLost(std::string_view sqlState) {
 
 bool TakesLongBinaryAsVarBinary(std::string_view driverName) {
     return isDriver(driverName, kPostgresDriverPart);
+}
+
+bool NumbersKeyInTableOrder(std::string_view driverName) {
+    return isDriver(driverName, kSqliteDriverPart);
+}
+
+bool ShiftsColumnSizes(std::string_view driverName) {
+    return isDriver(driverName, kSqliteDriverPart);
+}
+
+bool NamesDecimalsOnly(std::string_view driverName) {
+    return isDriver(driverName, kSqliteDriverPart);
+}
+
+bool DeclaredTypesBoundValues(std::string_view driverName) {
+    return !isDriver(driverName, kSqliteDriverPart);
+}
+
+OracleNumberKind OracleApproximateKind(std::string_view typeName) {
+    if (EqualsIgnoringCase(typeName, kOracleBinaryDouble))
+        return OracleNumberKind::Double;
+    if (EqualsIgnoringCase(typeName, kOracleBinaryFloat))
+        return OracleNumberKind::Single;
+    return OracleNumberKind::Decimal;
 }
 
 } // namespace tallowmere

@@ -19,6 +19,8 @@ std::string_view OracleDatabaseKeyword(std::string_view driverLibrary);
 
 // True when a data source's SQL_DBMS_NAME says it is an Oracle database.
 bool NamesOracle(std::string_view dbmsName);
+// Names compared as Oracle and SQL Anywhere compare type and user names.
+bool EqualsIgnoringCase(std::string_view a, std::string_view b);
 
 // Whether the driver (by the SQL_DRIVER_NAME it reports) is known to take
 // SQLCancel from another thread on a statement that is executing, without
@@ -53,6 +55,12 @@ bool ApproximateNumbersAsText(std::string_view driverName, std::string_view dbms
 // binary then go to it one row per execution.
 bool CutsBinaryArrays(std::string_view driverName);
 
+// True for a driver (by its SQL_DRIVER_NAME) that keeps only milliseconds of
+// a timestamp bound as a structure: SQLite's (sqlite3odbc.so 0.9998 writes
+// 13:14:15.123456 as 13:14:15.123). SQLite keeps a timestamp as text, so
+// the ISO text goes to it as it was read, every digit kept.
+bool CutsTimestampFractions(std::string_view driverName);
+
 // True for a driver that takes a long binary parameter (SQL_LONGVARBINARY)
 // only for a column of its own binary type and refuses it for a domain over
 // that type, but takes SQL_VARBINARY of any length: PostgreSQL's (psqlodbc
@@ -68,9 +76,54 @@ bool TakesLongBinaryAsVarBinary(std::string_view driverName);
 // ends the session.
 bool SaysConnectionLost(std::string_view sqlState);
 
+// What the catalogue functions answer of a table, driver by driver. Where
+// a rule is not named here, the driver answers as ODBC defines: nullability
+// from SQLColumns (SQLite's driver says every result column may be NULL,
+// so a result's description never decides it), the key's order from
+// SQLPrimaryKeys' KEY_SEQ, indexes from SQLStatistics in column order. The
+// key's own index is among those (PostgreSQL's "<table>_pkey", SQLite's
+// "sqlite_autoindex_<table>_1", even the index SQLite's driver reports for
+// an INTEGER PRIMARY KEY, which has none in the file): a unique index on
+// exactly the key's columns is never made again. Oracle's and SQL
+// Anywhere's drivers, by their manuals, answer as ODBC defines.
+
+// True for a driver (by its SQL_DRIVER_NAME) that numbers a primary key's
+// columns in SQLPrimaryKeys in the table's order rather than the key's, while
+// SQLStatistics lists the key's own index in the key's order: SQLite's
+// (sqlite3odbc.so 0.9998, shown for PRIMARY KEY(b, a) on columns a, b). The
+// key's order is then that index's.
+bool NumbersKeyInTableOrder(std::string_view driverName);
+
+// True for a driver whose SQLColumns gives a column's size as BUFFER_LENGTH
+// and its decimal digits as COLUMN_SIZE: SQLite's (sqlite3odbc.so 0.9998
+// answers NUMERIC(7,2) with COLUMN_SIZE 2, BUFFER_LENGTH 7 and
+// DECIMAL_DIGITS 10, VARCHAR(10) with 10 and 10).
+bool ShiftsColumnSizes(std::string_view driverName);
+
+// True for a driver whose SQLColumns reports decimals under other types,
+// with the declared type as TYPE_NAME ("NUMERIC(7,2)"): SQLite's (sqlite3odbc.so 0.9998
+// reports NUMERIC as SQL_DOUBLE and DECIMAL as SQL_VARCHAR). A type named
+// NUMERIC or DECIMAL is then a decimal.
+bool NamesDecimalsOnly(std::string_view driverName);
+
+// False for a driver whose columns hold any value whatever their declared
+// type: SQLite's, whose types are affinities (sqlite.org, "Datatypes In
+// SQLite"), so an INTEGER holds 64-bit integers and a VARCHAR(10) longer
+// texts. The values read then size the target's column as well.
+bool DeclaredTypesBoundValues(std::string_view driverName);
+
+// What a column an Oracle database describes as an approximate number is,
+// by its type name: only BINARY_DOUBLE and BINARY_FLOAT are floating; NUMBER
+// and FLOAT(p) are decimals of up to 38 digits. Drivers disagree on the SQL
+// type: DataDirect's manual describes NUMBER as SQL_DOUBLE and BINARY_DOUBLE
+// as SQL_REAL, Devart's BINARY_FLOAT as SQL_FLOAT.
+enum class OracleNumberKind { Double, Single, Decimal };
+OracleNumberKind OracleApproximateKind(std::string_view typeName);
+
 // Several versions of Oracle's own driver mishandle parameter arrays that
-// carry large objects: towards Oracle, a table with a long binary column is
-// sent one row per execution (still bound, still a transaction per array).
+// carry large objects: towards Oracle, a table with a large object column
+// (a long binary, or any BLOB or CLOB of a whole table) is sent one row per
+// execution (still bound, still a transaction per array).
 inline constexpr bool kOracleTakesLargeObjectArrays = false;
 
 } // namespace tallowmere

@@ -9,20 +9,6 @@
 #include <sqlucode.h>
 
 namespace tallowmere {
-namespace {
-
-// Room for a short text of SQLGetInfo, such as the database system's name.
-constexpr SQLSMALLINT kInfoTextRoom = 256;
-
-// A short text the driver reports about itself or its database.
-std::string infoText(const OdbcHandle& connection, SQLUSMALLINT item) {
-    SQLCHAR text[kInfoTextRoom] = {};
-    SQLSMALLINT length = 0;
-    check(SQLGetInfo(connection.get(), item, text, SQLSMALLINT(sizeof text), &length), connection);
-    return reinterpret_cast<const char*>(text);
-}
-
-} // namespace
 
 OdbcConnection::OdbcConnection()
     : d(std::make_unique<Private>()) {}

@@ -33,10 +33,12 @@ public:
     void setAutoCommit(bool on) override;
     void commit() override;
     void rollback() override;
-    std::unique_ptr<RowArrayInsert> prepareRowArray(const std::string& statement,
-                                                    const std::vector<FieldInfo>& fields,
-                                                    size_t arrayRows,
-                                                    size_t rowsPerExecution) override;
+    std::unique_ptr<RowArrayInsert>
+    prepareRowArray(const std::string& statement, const std::vector<FieldInfo>& fields,
+                    size_t arrayRows, size_t rowsPerExecution,
+                    const std::vector<BoundForm>& forms = {}) override;
+    TableDescription describeTable(const std::string& table) override;
+    long longestName() override;
 
     // The string handed to the driver manager for an ADO-style one.
     static std::string odbcConnectionString(const std::string& connectionString);

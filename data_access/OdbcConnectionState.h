@@ -74,6 +74,13 @@ struct OdbcConnection::Private {
         }
         setExecuting(SQL_NULL_HSTMT);
     }
+    // Reads the whole result of a catalogue function called on a new
+    // statement, telling no one of its rows.
+    template <typename Call> std::unique_ptr<Recordset> catalogue(Call call) {
+        OdbcHandle statement = newStatement();
+        executeCancellable(statement.get(), [&] { check(call(statement.get()), statement); });
+        return ReadWholeResult(statement, cancelled, ReadingRules{});
+    }
     // Reads a whole result on a statement that cancel() can reach while it
     // executes; a cancel meanwhile fails the read at its first row.
     template <typename Start>

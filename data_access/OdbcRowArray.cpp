@@ -13,19 +13,21 @@
 namespace tallowmere {
 
 OdbcRowArray::OdbcRowArray(const OdbcHandle& connection, const std::string& statement,
-                           const std::vector<FieldInfo>& fields, size_t arrayRows,
+                           const std::vector<BoundForm>& forms, size_t arrayRows,
                            size_t rowsPerExecution, ExecutionGate gate)
     : mStatement(SQL_HANDLE_STMT, connection.get())
     , mGate(std::move(gate))
-    , mColumns(fields.size())
-    , mEncoded(fields.size())
+    , mEncoded(forms.size())
     , mCapacity(std::max<size_t>(arrayRows, 1))
     , mRowsPerExecution(std::clamp<size_t>(rowsPerExecution, 1, mCapacity)) {
     mStatement.setNarrow(connection.narrow());
     const std::string driver = driverName(connection);
-    for (const FieldInfo& field : fields)
-        mEncoders.emplace_back(field.adoType, connection.narrow(),
-                               TakesLongBinaryAsVarBinary(driver));
+    for (BoundForm form : forms) {
+        if (form == BoundForm::Timestamp && CutsTimestampFractions(driver))
+            form = BoundForm::Text;
+        mEncoders.emplace_back(form, connection.narrow(), TakesLongBinaryAsVarBinary(driver));
+        mColumns.emplace_back(mEncoders.back().fixedWidth());
+    }
     const bool anyBinary = std::any_of(mEncoders.begin(), mEncoders.end(),
                                        [](const ParameterEncoder& e) { return e.binary(); });
     if (anyBinary && CutsBinaryArrays(driver))
@@ -72,8 +74,9 @@ void OdbcRowArray::bindAt(size_t first, size_t count) {
         const ParameterEncoder& encoder = mEncoders[i];
         check(SQLBindParameter(mStatement.get(), static_cast<SQLUSMALLINT>(i + 1), SQL_PARAM_INPUT,
                                encoder.cType(), encoder.sqlType(column.widest()),
-                               encoder.columnSize(column.widest()), 0, column.slot(first),
-                               static_cast<SQLLEN>(column.width()), column.length(first)),
+                               encoder.columnSize(column.widest()), encoder.decimalDigits(),
+                               column.slot(first), static_cast<SQLLEN>(column.width()),
+                               column.length(first)),
               mStatement);
     }
     setAttribute(SQL_ATTR_PARAMSET_SIZE, reinterpret_cast<SQLPOINTER>(count));

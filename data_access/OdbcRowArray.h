@@ -23,9 +23,10 @@ using ExecutionGate = std::function<void(SQLHSTMT, const std::function<void()>&)
 class OdbcRowArray : public RowArrayInsert {
 public:
     // Prepares the statement on a new statement handle of the open
-    // connection; throws DatabaseError when the driver refuses it.
+    // connection, a parameter of each form; throws DatabaseError when the
+    // driver refuses it.
     OdbcRowArray(const OdbcHandle& connection, const std::string& statement,
-                 const std::vector<FieldInfo>& fields, size_t arrayRows, size_t rowsPerExecution,
+                 const std::vector<BoundForm>& forms, size_t arrayRows, size_t rowsPerExecution,
                  ExecutionGate gate);
 
     size_t capacity() const override { return mCapacity; }

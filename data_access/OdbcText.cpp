@@ -18,6 +18,9 @@
 namespace tallowmere {
 namespace {
 
+// Room for a short text of SQLGetInfo, such as the database system's name.
+constexpr SQLSMALLINT kInfoTextRoom = 256;
+
 // Drivers slow down sharply when asked with a large buffer for every value.
 constexpr size_t kChunk = 4096;
 
@@ -100,6 +103,13 @@ void readNumber(const OdbcHandle& statement, SQLUSMALLINT column, SQLSMALLINT cT
 }
 
 } // namespace
+
+std::string infoText(const OdbcHandle& connection, SQLUSMALLINT item) {
+    SQLCHAR text[kInfoTextRoom] = {};
+    SQLSMALLINT length = 0;
+    check(SQLGetInfo(connection.get(), item, text, SQLSMALLINT(sizeof text), &length), connection);
+    return reinterpret_cast<const char*>(text);
+}
 
 std::string driverName(const OdbcHandle& connection) {
     SQLCHAR name[512] = {};

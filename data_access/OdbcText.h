@@ -11,6 +11,8 @@ namespace tallowmere {
 
 class Snapshot;
 
+// A short text the driver reports about itself or its database (SQLGetInfo).
+std::string infoText(const OdbcHandle& connection, SQLUSMALLINT item);
 // The connected driver's file name (SQL_DRIVER_NAME); empty when it says none.
 std::string driverName(const OdbcHandle& connection);
 // True when the connected driver has the wide calls of its own.

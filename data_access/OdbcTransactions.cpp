@@ -4,6 +4,8 @@
 
 #include <sqlext.h>
 
+#include <stdexcept>
+
 namespace tallowmere {
 
 void OdbcConnection::setAutoCommit(bool on) {
@@ -29,11 +31,19 @@ void OdbcConnection::rollback() {
 
 std::unique_ptr<RowArrayInsert>
 OdbcConnection::prepareRowArray(const std::string& statement, const std::vector<FieldInfo>& fields,
-                                size_t arrayRows, size_t rowsPerExecution) {
+                                size_t arrayRows, size_t rowsPerExecution,
+                                const std::vector<BoundForm>& forms) {
     d->requireOpen();
+    std::vector<BoundForm> bound = forms;
+    if (bound.empty()) {
+        for (const FieldInfo& field : fields)
+            bound.push_back(BoundFormAsRead(field.adoType));
+    }
+    if (bound.size() != fields.size())
+        throw std::invalid_argument("A bound form is wanted for every field.");
     Private* const connection = d.get(); // the array goes before its connection closes
     return std::make_unique<OdbcRowArray>(
-        d->connection, statement, fields, arrayRows, rowsPerExecution,
+        d->connection, statement, bound, arrayRows, rowsPerExecution,
         [connection](SQLHSTMT handle, const std::function<void()>& call) {
             connection->executeCancellable(handle, call);
         });

@@ -12,6 +12,8 @@ constexpr size_t kNarrowestSlot = 2;
 } // namespace
 
 size_t ParameterColumn::widthFor(size_t bytes) const {
+    if (mFixedWidth != 0)
+        return mFixedWidth;
     if (mWidth != 0 && bytes <= mWidth)
         return mWidth;
     return std::max({bytes, kNarrowestSlot, mWidth + mWidth / 2});

@@ -12,6 +12,11 @@ namespace tallowmere {
 
 class ParameterColumn {
 public:
+    // fixedWidth: every slot that wide, for values bound as C numbers or
+    // structures, which a driver steps through by their own size.
+    explicit ParameterColumn(size_t fixedWidth = 0)
+        : mFixedWidth(fixedWidth) {}
+
     // The slot width holding one more value of `bytes` bytes would take. A
     // wider value widens every slot by half at least, so a column whose
     // values keep growing is not moved for every row.
@@ -37,6 +42,7 @@ private:
     // Makes room for one more row with slots of at least `bytes`.
     char* nextSlot(size_t bytes);
 
+    size_t mFixedWidth;
     std::vector<char> mBytes;
     std::vector<SQLLEN> mLengths;
     size_t mRows = 0;

@@ -1,12 +1,16 @@
 #include "ParameterEncoder.h"
 
 #include "AdoType.h"
+#include "DatabaseError.h"
+#include "DateTimeText.h"
 #include "Utf16.h"
 
 #include <sqlext.h>
 #include <sqlucode.h>
 
 #include <algorithm>
+#include <charconv>
+#include <cstring>
 
 namespace tallowmere {
 namespace {
@@ -17,6 +21,35 @@ namespace {
 // 2,000 of RAW.
 constexpr size_t kLongTextFrom = 4000;
 constexpr size_t kLongBinaryFrom = 2000;
+
+// The forms bound as C numbers and structures: their C and SQL types, ODBC's
+// size of each (the characters of "yyyy-mm-dd" and "yyyy-mm-dd
+// hh:mm:ss.fffffffff", the decimal digits a double and a float keep), the
+// fraction digits a timestamp carries, and their bytes.
+struct FixedForm {
+    BoundForm form;
+    SQLSMALLINT cType;
+    SQLSMALLINT sqlType;
+    SQLULEN columnSize;
+    SQLSMALLINT fractionDigits;
+    size_t width;
+};
+constexpr FixedForm kFixedForms[] = {
+    {BoundForm::Date, SQL_C_TYPE_DATE, SQL_TYPE_DATE, 10, 0, sizeof(SQL_DATE_STRUCT)},
+    {BoundForm::Timestamp, SQL_C_TYPE_TIMESTAMP, SQL_TYPE_TIMESTAMP, 29, 9,
+     sizeof(SQL_TIMESTAMP_STRUCT)},
+    {BoundForm::Double, SQL_C_DOUBLE, SQL_DOUBLE, 15, 0, sizeof(SQLDOUBLE)},
+    {BoundForm::Single, SQL_C_FLOAT, SQL_REAL, 7, 0, sizeof(SQLREAL)},
+};
+
+// The form's row when it is bound as a C number or structure.
+const FixedForm* fixedForm(BoundForm form) {
+    for (const FixedForm& fixed : kFixedForms) {
+        if (fixed.form == form)
+            return &fixed;
+    }
+    return nullptr;
+}
 
 int hexDigit(char c) {
     if (c >= '0' && c <= '9')
@@ -47,56 +80,99 @@ void decodeHex(std::string_view hex, std::string& bytes) {
     bytes.assign(hex);
 }
 
+// The whole text as a number; none when any of it is left over.
+template <typename Number> std::optional<Number> numberFromText(std::string_view text) {
+    Number number{};
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
+    if (error != std::errc() || end != text.data() + text.size())
+        return std::nullopt;
+    return number;
+}
+
+template <typename Value>
+Value required(const std::optional<Value>& value, std::string_view text, bool date) {
+    if (!value)
+        throw ValueNotBound(std::string(text), date);
+    return *value;
+}
+
 } // namespace
 
-ParameterEncoder::ParameterEncoder(int adoType, bool narrow, bool varBinaryOnly)
-    : mForm(adoType == adLongVarBinary ? Form::Bytes
-            : narrow                   ? Form::NarrowText
-                                       : Form::WideText)
+BoundForm BoundFormAsRead(int adoType) {
+    return adoType == adLongVarBinary ? BoundForm::Bytes : BoundForm::Text;
+}
+
+ParameterEncoder::ParameterEncoder(BoundForm form, bool narrow, bool varBinaryOnly)
+    : mForm(form)
+    , mNarrow(narrow)
     , mVarBinaryOnly(varBinaryOnly) {}
+
+template <typename Value> std::string_view ParameterEncoder::held(const Value& value) {
+    mBytes.assign(reinterpret_cast<const char*>(&value), sizeof value);
+    return mBytes;
+}
 
 std::optional<std::string_view> ParameterEncoder::encode(const FieldValue& value) {
     if (!value || value->empty())
         return std::nullopt;
+    const std::string_view text = *value;
     switch (mForm) {
-    case Form::Bytes:
-        decodeHex(*value, mBytes);
+    case BoundForm::Bytes:
+        decodeHex(text, mBytes);
         return std::string_view(mBytes);
-    case Form::NarrowText:
-        return std::string_view(*value);
-    case Form::WideText:
+    case BoundForm::Date:
+        return held(required(DateFromText(text), text, true));
+    case BoundForm::Timestamp:
+        return held(required(TimestampFromText(text), text, true));
+    case BoundForm::Double:
+        return held(required(numberFromText<SQLDOUBLE>(text), text, false));
+    case BoundForm::Single:
+        return held(required(numberFromText<SQLREAL>(text), text, false));
+    case BoundForm::Text:
         break;
     }
-    assignUtf8AsUtf16(*value, mWide);
+    if (mNarrow)
+        return text;
+    assignUtf8AsUtf16(text, mWide);
     return std::string_view(reinterpret_cast<const char*>(mWide.data()),
                             mWide.size() * sizeof(char16_t));
 }
 
 SQLSMALLINT ParameterEncoder::cType() const {
-    switch (mForm) {
-    case Form::Bytes:
+    if (const FixedForm* fixed = fixedForm(mForm))
+        return fixed->cType;
+    if (mForm == BoundForm::Bytes)
         return SQL_C_BINARY;
-    case Form::NarrowText:
-        return SQL_C_CHAR;
-    case Form::WideText:
-        break;
-    }
-    return SQL_C_WCHAR;
+    return mNarrow ? SQL_C_CHAR : SQL_C_WCHAR;
 }
 
-// Numbers go as text too, with a text type: the database turns the text into
+// Numbers held as text go with a text type: the database turns the text into
 // the column's number as it does the window's literal. A numeric type would
 // have the driver convert it first, cutting digits past the precision and
 // scale of the binding.
 SQLSMALLINT ParameterEncoder::sqlType(size_t widestBytes) const {
-    if (mForm == Form::Bytes)
+    if (const FixedForm* fixed = fixedForm(mForm))
+        return fixed->sqlType;
+    if (mForm == BoundForm::Bytes)
         return mVarBinaryOnly || widestBytes <= kLongBinaryFrom ? SQL_VARBINARY : SQL_LONGVARBINARY;
     return columnSize(widestBytes) > kLongTextFrom ? SQL_LONGVARCHAR : SQL_VARCHAR;
 }
 
 SQLULEN ParameterEncoder::columnSize(size_t widestBytes) const {
-    const size_t unit = mForm == Form::WideText ? sizeof(char16_t) : 1;
+    if (const FixedForm* fixed = fixedForm(mForm))
+        return fixed->columnSize;
+    const size_t unit = mForm == BoundForm::Text && !mNarrow ? sizeof(char16_t) : 1;
     return std::max<SQLULEN>(1, widestBytes / unit);
+}
+
+SQLSMALLINT ParameterEncoder::decimalDigits() const {
+    const FixedForm* fixed = fixedForm(mForm);
+    return fixed ? fixed->fractionDigits : 0;
+}
+
+size_t ParameterEncoder::fixedWidth() const {
+    const FixedForm* fixed = fixedForm(mForm);
+    return fixed ? fixed->width : 0;
 }
 
 } // namespace tallowmere

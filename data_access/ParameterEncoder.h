@@ -3,6 +3,7 @@
 #pragma once
 
 #include "Recordset.h"
+#include "RowArrayInsert.h"
 
 #include <sql.h>
 
@@ -14,15 +15,15 @@ namespace tallowmere {
 
 class ParameterEncoder {
 public:
-    // A long binary (ADO code 205) goes as its bytes, anything else as text
-    // in the driver's form: UTF-16, or UTF-8 for a narrow connection.
-    // varBinaryOnly: the driver takes long binaries only as SQL_VARBINARY
-    // (see TakesLongBinaryAsVarBinary).
-    ParameterEncoder(int adoType, bool narrow, bool varBinaryOnly);
+    // Text goes in the driver's form: UTF-16, or UTF-8 for a narrow
+    // connection. varBinaryOnly: the driver takes long binaries only as
+    // SQL_VARBINARY (see TakesLongBinaryAsVarBinary).
+    ParameterEncoder(BoundForm form, bool narrow, bool varBinaryOnly);
 
-    bool binary() const { return mForm == Form::Bytes; }
+    bool binary() const { return mForm == BoundForm::Bytes; }
     // The bytes bound for a value, valid until the next call; none for SQL
-    // NULL, which a null and an empty value both become.
+    // NULL, which a null and an empty value both become. A value that does
+    // not read as its form throws ValueNotBound.
     std::optional<std::string_view> encode(const FieldValue& value);
 
     SQLSMALLINT cType() const;
@@ -30,11 +31,16 @@ public:
     // up to `widestBytes` long.
     SQLSMALLINT sqlType(size_t widestBytes) const;
     SQLULEN columnSize(size_t widestBytes) const;
+    SQLSMALLINT decimalDigits() const;
+    // The size of every value of a form bound as a C structure or number;
+    // 0 for texts and binaries, whose lengths vary.
+    size_t fixedWidth() const;
 
 private:
-    enum class Form { WideText, NarrowText, Bytes };
+    template <typename Value> std::string_view held(const Value& value);
 
-    Form mForm;
+    BoundForm mForm;
+    bool mNarrow;
     bool mVarBinaryOnly;
     std::string mBytes;
     std::u16string mWide;

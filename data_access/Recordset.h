@@ -20,8 +20,12 @@ struct FieldInfo {
     int adoType = 0;    // ADO DataTypeEnum code
     long precision = 0; // as the driver reports it; 0 when it reports none
     long scale = 0;
-    // The widest of the values read whole, for the decimal family only.
+    // The widest of the values read whole, for the numbers only: decimals,
+    // integers and approximate numbers.
     DecimalDigits widest{};
+    // The longest value read whole, in bytes, and whether any was empty.
+    size_t longest = 0;
+    bool holdsEmpty = false;
 };
 
 class Recordset {

@@ -15,6 +15,15 @@ namespace tallowmere {
 // wide columns, make an array shorter, not larger.
 inline constexpr size_t kRowArrayBudget = size_t(64) << 20;
 
+// How a column's values are bound. Every value is read as text; it goes as
+// that text, as the bytes its hexadecimal digits give, or, read from its ISO
+// text, as the date, timestamp or number it is, so no session's formats
+// stand between it and the column.
+enum class BoundForm { Text, Bytes, Date, Timestamp, Double, Single };
+
+// The window's forms: a long binary as its bytes, anything else as text.
+BoundForm BoundFormAsRead(int adoType);
+
 class RowArrayInsert {
 public:
     virtual ~RowArrayInsert() = default;

@@ -2,6 +2,7 @@
 
 #include "AdoType.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -16,7 +17,7 @@ Snapshot::Snapshot(std::vector<FieldInfo> fields, size_t memoryLimit)
     : mFields(std::move(fields))
     , mMemoryLimit(memoryLimit) {
     for (const FieldInfo& field : mFields)
-        mDecimal.push_back(isDecimalType(field.adoType));
+        mNumber.push_back(isNumberType(field.adoType));
 }
 
 Snapshot::~Snapshot() {
@@ -37,8 +38,13 @@ uint64_t Snapshot::lengthAt(const char* bytes) {
 }
 
 void Snapshot::appendValue(std::string_view text) {
-    if (mColumn < mDecimal.size() && mDecimal[mColumn])
-        mFields[mColumn].widest.widen(DigitsOf(text));
+    if (mColumn < mFields.size()) {
+        FieldInfo& field = mFields[mColumn];
+        if (mNumber[mColumn])
+            field.widest.widen(DigitsOf(text));
+        field.longest = std::max(field.longest, text.size());
+        field.holdsEmpty = field.holdsEmpty || text.empty();
+    }
     ++mColumn;
     appendLength(mBuffer, text.size());
     mBuffer.append(text);

@@ -31,8 +31,8 @@ public:
     bool spilledToFile() const { return mFile != nullptr; }
 
     // Writing: one value at a time, field by field, then endRow(). The digits
-    // of each decimal value widen its field's widest as it arrives, so the
-    // fields know every value's size without a second read.
+    // of each number widen its field's widest as it arrives, and every value
+    // its longest, so the fields know every value's size without a second read.
     void appendValue(const FieldValue& value);
     void appendValue(std::string_view text);
     void appendNull();
@@ -62,8 +62,8 @@ private:
     bool readBytes(char* into, size_t count);
 
     std::vector<FieldInfo> mFields;
-    std::vector<bool> mDecimal; // by field: whose digits are counted
-    size_t mColumn = 0;         // the field the next value belongs to
+    std::vector<bool> mNumber; // by field: whose digits are counted
+    size_t mColumn = 0;        // the field the next value belongs to
     size_t mMemoryLimit;
     long mRowCount = 0;
     std::string mBuffer;

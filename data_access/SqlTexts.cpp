@@ -41,34 +41,57 @@ private:
 
 // Towards Oracle a decimal is the unconstrained NUMBER (a bare NUMERIC there
 // has scale 0); integers stay NUMERIC.
-std::string oracleClause(ColumnKind kind) {
+std::string oracleType(ColumnKind kind) {
     switch (kind) {
     case ColumnKind::LongBinary:
-        return " BLOB,";
+        return "BLOB";
     case ColumnKind::Decimal:
-        return " NUMBER,";
+        return "NUMBER";
     case ColumnKind::Integer:
-        return " NUMERIC,";
+        return "NUMERIC";
     case ColumnKind::Text:
         break;
     }
-    return " VARCHAR(2000),";
+    return "VARCHAR(2000)";
 }
 
-std::string sqlAnywhereClause(ColumnKind kind, long precision, long scale) {
+std::string sqlAnywhereType(ColumnKind kind, long precision, long scale) {
     switch (kind) {
     case ColumnKind::LongBinary:
-        return " OLEOBJECT,";
+        return "OLEOBJECT";
     case ColumnKind::Decimal:
         if (SqlAnywhereTakes(precision, scale))
-            return " NUMERIC(" + std::to_string(precision) + "," + std::to_string(scale) + "),";
-        return " NUMERIC,";
+            return SizedTypeText("NUMERIC", precision, scale);
+        return "NUMERIC";
     case ColumnKind::Integer:
-        return " NUMERIC,";
+        return "NUMERIC";
     case ColumnKind::Text:
         break;
     }
-    return " TEXT,";
+    return "TEXT";
+}
+
+// What ends a statement that defines a table: nothing towards Oracle, whose
+// driver refuses a semicolon, and ";" towards SQL Anywhere, as the window
+// always ended them.
+const char* statementEnd(Side target) {
+    return target == Side::Oracle ? ")" : ");";
+}
+
+// CREATE TABLE from its parts, each ending in its comma.
+std::string tableText(Side target, const std::string& tableName, const std::string& parts) {
+    std::string statement = "CREATE TABLE " + QuoteIdentifier(tableName) + "(" + parts;
+    statement.pop_back(); // the last part's comma (or the "(" of a table with no columns)
+    return statement + statementEnd(target);
+}
+
+// Names between parentheses, apart by commas: ("a","b").
+std::string nameList(const std::vector<std::string>& names) {
+    std::string list = "(";
+    for (const std::string& name : names)
+        list += QuoteIdentifier(name) + ",";
+    list.back() = ')';
+    return list;
 }
 
 } // namespace
@@ -107,18 +130,57 @@ std::string RenameStatement(Side side, const std::string& oldName, const std::st
     return "ALTER TABLE " + QuoteIdentifier(oldName) + " RENAME " + QuoteIdentifier(newName) + ";";
 }
 
+std::string ColumnTypeText(Side target, ColumnKind kind, long precision, long scale) {
+    return target == Side::Oracle ? oracleType(kind) : sqlAnywhereType(kind, precision, scale);
+}
+
 std::string ColumnClauseText(Side target, ColumnKind kind, long precision, long scale) {
-    return target == Side::Oracle ? oracleClause(kind) : sqlAnywhereClause(kind, precision, scale);
+    std::string clause(1, ' ');
+    clause += ColumnTypeText(target, kind, precision, scale);
+    clause += ',';
+    return clause;
+}
+
+std::string SizedTypeText(std::string_view type, long size, std::optional<long> scale) {
+    std::string text(type);
+    text += '(';
+    text += std::to_string(size);
+    if (scale) {
+        text += ',';
+        text += std::to_string(*scale);
+    }
+    text += ')';
+    return text;
 }
 
 std::string CreateTableText(Side target, const std::string& tableName,
                             const std::vector<ColumnDefinition>& columns) {
-    std::string statement = "CREATE TABLE " + QuoteIdentifier(tableName) + "(";
+    std::string parts;
     for (const ColumnDefinition& column : columns)
-        statement += QuoteIdentifier(column.name) + column.clause;
-    statement.pop_back(); // the last clause's comma (or the "(" of a table with no columns)
-    statement += target == Side::Oracle ? ")" : ");";
-    return statement;
+        parts += QuoteIdentifier(column.name) + column.clause;
+    return tableText(target, tableName, parts);
+}
+
+std::string WholeTableText(Side target, const std::string& tableName,
+                           const std::vector<WholeColumn>& columns,
+                           const std::vector<std::string>& primaryKey) {
+    std::string parts;
+    for (const WholeColumn& column : columns)
+        parts += QuoteIdentifier(column.name) + " " + column.type +
+                 (column.notNull ? " NOT NULL," : ",");
+    if (!primaryKey.empty())
+        parts += "PRIMARY KEY" + nameList(primaryKey) + ",";
+    return tableText(target, tableName, parts);
+}
+
+std::string CreateIndexText(Side target, const std::string& tableName,
+                            const IndexDescription& index) {
+    std::string statement = index.unique ? "CREATE UNIQUE INDEX " : "CREATE INDEX ";
+    statement += QuoteIdentifier(index.name) + " ON " + QuoteIdentifier(tableName) + "(";
+    for (const IndexColumn& column : index.columns)
+        statement += QuoteIdentifier(column.name) + (column.descending ? " DESC," : ",");
+    statement.pop_back();
+    return statement + statementEnd(target);
 }
 
 std::string InsertStart(const std::string& tableName) {

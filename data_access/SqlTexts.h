@@ -1,12 +1,15 @@
 // Every SQL text the program sends, built here and nowhere else: the Oracle
-// catalogue query and session statement, SELECT *, DROP TABLE, CREATE TABLE
-// with its column clauses, the parts of a row's INSERT and how a value
-// becomes a literal in it, the INSERT whose values are bound, and both
-// renames.
+// catalogue queries and session statement, SELECT *, DROP TABLE, CREATE TABLE
+// with its column clauses (or a whole table's types and key), CREATE INDEX,
+// the parts of a row's INSERT and how a value becomes a literal in it, the
+// INSERT whose values are bound, and both renames. The types of a whole
+// table's columns are beside it, in SqlColumnTypes.
 #pragma once
 
 #include "Side.h"
+#include "TableDescription.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -44,10 +47,14 @@ inline constexpr long kOracleNumberDigits = 38;
 // True when SQL Anywhere takes NUMERIC(precision,scale).
 bool SqlAnywhereTakes(long precision, long scale);
 
-// The clause after a column's name, comma included: " VARCHAR(2000),". A
-// decimal column towards SQL Anywhere is NUMERIC(precision,scale) when SQL
-// Anywhere takes those, and the bare NUMERIC otherwise (precision 0).
+// The type of a column of the window's tables: "VARCHAR(2000)". A decimal
+// column towards SQL Anywhere is NUMERIC(precision,scale) when SQL Anywhere
+// takes those, and the bare NUMERIC otherwise (precision 0).
+std::string ColumnTypeText(Side target, ColumnKind kind, long precision = 0, long scale = 0);
+// The same as the clause after a column's name, comma included: " VARCHAR(2000),".
 std::string ColumnClauseText(Side target, ColumnKind kind, long precision = 0, long scale = 0);
+// A type with its size, and its scale when given: "VARCHAR(10)", "NUMERIC(7,2)".
+std::string SizedTypeText(std::string_view type, long size, std::optional<long> scale = {});
 
 struct ColumnDefinition {
     std::string name;
@@ -57,6 +64,27 @@ struct ColumnDefinition {
 // CREATE TABLE for the target from its columns in their order.
 std::string CreateTableText(Side target, const std::string& tableName,
                             const std::vector<ColumnDefinition>& columns);
+
+// A column of a table the command line copies whole: its own type, and
+// whether it takes no NULL.
+struct WholeColumn {
+    std::string name;
+    std::string type; // from WholeColumnTypeFor
+    bool notNull = false;
+};
+// CREATE TABLE with each column's type and NOT NULL, and the primary key's
+// columns in the key's order after them: CREATE TABLE "T"("a" INTEGER NOT
+// NULL,"b" DATE,PRIMARY KEY("a")), ending as the window's statements end.
+std::string WholeTableText(Side target, const std::string& tableName,
+                           const std::vector<WholeColumn>& columns,
+                           const std::vector<std::string>& primaryKey);
+// CREATE [UNIQUE] INDEX "i" ON "T"("a","b" DESC), ending in the same way.
+std::string CreateIndexText(Side target, const std::string& tableName,
+                            const IndexDescription& index);
+// Every index of the Oracle user's schema, with its table: index names are
+// one namespace per schema there.
+inline constexpr const char* kOracleIndexesQuery =
+    "SELECT index_name, table_name FROM user_indexes";
 
 // The fixed parts of a row's INSERT: start, then values apart by the
 // separator, each a literal or the null word, then the end.

@@ -32,6 +32,8 @@ std::string failureMessage(const std::exception& error) {
     // Numbered 0 like every failure that is not the database's own.
     if (const auto* spill = dynamic_cast<const SpillFileError*>(&error))
         return texts::failureText(0, texts::spillFailed(spill->folder(), spill->reason()));
+    if (const auto* value = dynamic_cast<const ValueNotBound*>(&error))
+        return texts::failureText(0, texts::valueNotBound(value->value(), value->wantsDate()));
     if (const auto* database = dynamic_cast<const DatabaseError*>(&error))
         return texts::failureText(database->native(), database->description());
     return texts::failureText(0, error.what());

@@ -1,5 +1,6 @@
 #include "UserTexts.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 
@@ -88,8 +89,8 @@ std::string spillFailed(const std::string& folder, const std::string& reason) {
 std::string commandLineSummary() {
     return "Without a command, opens the windows. The commands work without a display:\n"
            "  list oracle|sqlanywhere\n"
-           "  copy --to sqlanywhere|oracle [--overwrite] [--batch-rows N | --row-by-row]\n"
-           "       (TABLE... | --all)\n"
+           "  copy --to sqlanywhere|oracle [--plan] [--plain] [--overwrite]\n"
+           "       [--batch-rows N | --row-by-row] (TABLE... | --all)\n"
            "  drop oracle|sqlanywhere TABLE...\n"
            "  rename oracle|sqlanywhere OLD NEW\n"
            "The connection values are the ones the window stores; --oracle-sid, --oracle-user "
@@ -98,6 +99,55 @@ std::string commandLineSummary() {
            std::string(kPasswordVariable) +
            ".\n"
            "Run tallowmere COMMAND --help for a command's options.";
+}
+
+namespace {
+
+constexpr const char* kCopyExamples[][2] = {
+    {"tallowmere copy --to sqlanywhere --plan EMP", "what a copy would send, nothing copied"},
+    {"tallowmere copy --to sqlanywhere EMP DEPT", "whole tables, in this order"},
+    {"tallowmere copy --to oracle --all --overwrite", "every table, replacing"},
+    {"tallowmere copy --to oracle --plain EMP", "the window's table: no key, no index"},
+    {"tallowmere copy --to oracle --batch-rows 5000 EMP", "5000 rows bound a transaction"},
+    {"tallowmere copy --to oracle --row-by-row EMP", "the window's table and INSERT texts"},
+};
+constexpr size_t kHelpGap = 2;
+
+// Rows of cells, each column as wide as its widest cell.
+std::string columns(const std::vector<std::vector<std::string>>& rows) {
+    std::vector<size_t> widths;
+    for (const auto& row : rows) {
+        widths.resize(std::max(widths.size(), row.size()));
+        for (size_t i = 0; i < row.size(); ++i)
+            widths[i] = std::max(widths[i], row[i].size());
+    }
+    std::string text;
+    for (const auto& row : rows) {
+        std::string line = "  ";
+        for (size_t i = 0; i < row.size(); ++i)
+            line +=
+                row[i] +
+                (i + 1 < row.size() ? std::string(widths[i] - row[i].size() + kHelpGap, ' ') : "");
+        text += line + "\n";
+    }
+    return text;
+}
+
+} // namespace
+
+std::string copyDescription(const std::vector<MappingTableRow>& mapping) {
+    std::vector<std::vector<std::string>> table{{"Source type", "On Oracle", "On SQL Anywhere"}};
+    for (const MappingTableRow& row : mapping)
+        table.push_back({row.source, row.toOracle, row.toSqlAnywhere});
+    std::vector<std::vector<std::string>> examples;
+    for (const auto& [example, what] : kCopyExamples)
+        examples.push_back({example, what});
+    return "Copies tables from the other side to the side given with --to: each table created "
+           "anew, then every row, then its rows counted on the target.\n\n"
+           "Each table arrives whole: every column as the target's own type, the primary key, "
+           "NOT NULL and the indexes (not the foreign keys); --plain makes the window's simple "
+           "table instead. A decimal is sized by its values too.\n\n" +
+           columns(table) + "\nExamples:\n" + columns(examples);
 }
 
 std::string batchRowsOptionHelp(size_t defaultRows, size_t mostRows) {
@@ -228,6 +278,89 @@ std::string tableDoneLine(const std::string& table, long rows, double seconds, l
 std::string ambiguousName(const std::string& name, Side side, const std::string& matches) {
     return "tallowmere: \"" + name + "\" matches several tables on the " + sideName(side) +
            " side (" + matches + "); name one as listed";
+}
+
+namespace {
+
+constexpr const char* kNotCarriedWay =
+    "; --plain copies the table without indexes, or rename the index on the source";
+
+std::string quotedName(const std::string& name) {
+    return "\"" + name + "\"";
+}
+
+} // namespace
+
+std::string noEqualType(const std::string& column, const std::string& sourceType, Side target,
+                        const std::string& targetType) {
+    return column + ": " + sourceType + " has no equal on the " + sideName(target) +
+           " side; it becomes " + targetType + ", which holds every value";
+}
+
+std::string widerValues(const std::string& column, const std::string& sourceType,
+                        const std::string& targetType) {
+    return column + ": its values are wider than its " + sourceType + "; it becomes " + targetType;
+}
+
+std::string longerThanTarget(const std::string& column, const std::string& sourceType, Side target,
+                             const std::string& targetType) {
+    return column + ": " + sourceType + " is longer than a text of the " + sideName(target) +
+           " side holds; it becomes " + targetType + ", which holds every value read";
+}
+
+std::string notNullDropped(const std::string& column) {
+    return column + ": NOT NULL is not carried: the column holds empty texts, which go as NULL";
+}
+
+std::string keyDropped(const std::string& table, const std::string& column) {
+    return quotedName(table) + ": the primary key is not carried: its column " +
+           quotedName(column) + " holds empty texts, which go as NULL";
+}
+
+std::string expressionIndex(const std::string& table, const std::string& index) {
+    return quotedName(table) + ": the index " + quotedName(index) +
+           " is on an expression and is not carried";
+}
+
+std::string foreignKeyLeft(const std::string& table, const std::string& key,
+                           const std::string& columns, const std::string& referenced) {
+    return quotedName(table) + ": the foreign key " + (key.empty() ? "" : quotedName(key) + " ") +
+           "(" + columns + ") to " + quotedName(referenced) + " is not carried";
+}
+
+std::string columnNotDescribed(const std::string& table, const std::string& column) {
+    return "the catalogue does not describe the column " + quotedName(column) + " of " +
+           quotedName(table) + "; --plain copies it as the window does";
+}
+
+std::string indexNameTooLong(const std::string& table, const std::string& index, Side target,
+                             long longest) {
+    return quotedName(table) + ": the index name " + quotedName(index) + " is longer than the " +
+           sideName(target) + " side takes (" + std::to_string(longest) + " bytes)" +
+           kNotCarriedWay;
+}
+
+std::string indexNameTaken(const std::string& table, const std::string& index,
+                           const std::string& holder) {
+    return quotedName(table) + ": the index name " + quotedName(index) +
+           " is taken by an index of " + quotedName(holder) + " on the Oracle side" +
+           kNotCarriedWay;
+}
+
+std::string plannedRows(long rows, bool rowByRow, size_t arrayRows) {
+    return std::to_string(rows) + " rows, " +
+           (rowByRow ? std::string("one INSERT text a row")
+                     : "bound in arrays of up to " + std::to_string(arrayRows) + " rows");
+}
+
+std::string planStopsAtExisting(const std::string& table, Side side) {
+    return "the table " + quotedName(table) + " already exists on the " + sideName(side) +
+           " side: the copy stops here without --overwrite";
+}
+
+std::string valueNotBound(const std::string& value, bool date) {
+    return "The value " + quotedName(value) + " is not " +
+           (date ? "an ISO date or timestamp" : "a number") + ", which its column takes.";
 }
 
 } // namespace tallowmere::texts

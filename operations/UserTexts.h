@@ -4,9 +4,11 @@
 #pragma once
 
 #include "data_access/Side.h"
+#include "data_access/SqlColumnTypes.h"
 
 #include <cstddef>
 #include <string>
+#include <vector>
 
 namespace tallowmere::texts {
 
@@ -67,9 +69,9 @@ inline constexpr const char* kCommandHelpOptionHelp = "Shows this command's help
 inline constexpr const char* kCommandVersionOptionHelp = "Shows the program's version.";
 inline constexpr const char* kListDescription =
     "Prints the tables of one side, one name a line, as the window lists them.";
-inline constexpr const char* kCopyDescription =
-    "Copies tables from the other side to the side given with --to: each table created anew, "
-    "then every row, then its rows counted on the target.";
+// The copy command's help: what it does, the mapping table of both
+// directions, and an example of each option.
+std::string copyDescription(const std::vector<MappingTableRow>& mapping);
 inline constexpr const char* kDropDescription = "Drops the tables named on one side.";
 inline constexpr const char* kRenameDescription = "Renames one table on one side.";
 inline constexpr const char* kSideArgumentHelp = "The side: oracle or sqlanywhere.";
@@ -81,7 +83,8 @@ inline constexpr const char* kAllOptionHelp =
     "Every table of the source side, in the list's order.";
 std::string batchRowsOptionHelp(size_t defaultRows, size_t mostRows);
 inline constexpr const char* kRowByRowOptionHelp =
-    "Send the window's INSERT texts instead, one autocommitted statement a row.";
+    "Send the window's INSERT texts instead, one autocommitted statement a row, into the "
+    "window's table (as --plain).";
 std::string batchRowsWrong(size_t mostRows);
 inline constexpr const char* kBatchRowsOrRowByRow =
     "--batch-rows and --row-by-row exclude each other: give one of them";
@@ -136,5 +139,37 @@ std::string readingLine(const std::string& table, long rows, long perSecond);
 std::string progressLine(const std::string& table, long done, long total, long perSecond);
 std::string tableDoneLine(const std::string& table, long rows, double seconds, long perSecond);
 std::string ambiguousName(const std::string& name, Side side, const std::string& matches);
+
+// What a copy of a whole table changes of it, a line each, as a plan shows
+// them; a column is named "T"."c".
+std::string noEqualType(const std::string& column, const std::string& sourceType, Side target,
+                        const std::string& targetType);
+std::string widerValues(const std::string& column, const std::string& sourceType,
+                        const std::string& targetType);
+std::string longerThanTarget(const std::string& column, const std::string& sourceType, Side target,
+                             const std::string& targetType);
+std::string notNullDropped(const std::string& column);
+std::string keyDropped(const std::string& table, const std::string& column);
+std::string expressionIndex(const std::string& table, const std::string& index);
+std::string foreignKeyLeft(const std::string& table, const std::string& key,
+                           const std::string& columns, const std::string& referenced);
+// A column the catalogue did not describe, so the copy cannot map its type.
+std::string columnNotDescribed(const std::string& table, const std::string& column);
+// Index names the target refuses, found before anything is done.
+std::string indexNameTooLong(const std::string& table, const std::string& index, Side target,
+                             long longest);
+std::string indexNameTaken(const std::string& table, const std::string& index,
+                           const std::string& holder);
+// The lines of a plan besides the statements: the rows the INSERT sends, and
+// a table that exists on the target.
+std::string plannedRows(long rows, bool rowByRow, size_t arrayRows);
+std::string planStopsAtExisting(const std::string& table, Side side);
+// A value that is not what its column is bound as (a date, or a number).
+std::string valueNotBound(const std::string& value, bool date);
+inline constexpr const char* kPlainOptionHelp =
+    "Create each table as the window does: its simple column types, no key, no NOT NULL, no "
+    "index.";
+inline constexpr const char* kPlanOptionHelp =
+    "Print what the copy would send and what it would change, and copy nothing.";
 
 } // namespace tallowmere::texts

@@ -1,5 +1,7 @@
 #include "Datatype.h"
 
+#include "data_access/SqlColumnTypes.h"
+
 #include <algorithm>
 #include <array>
 #include <cctype>
@@ -68,42 +70,6 @@ ColumnKind columnKind(const std::string& typeName) {
     return ColumnKind::Text;
 }
 
-// A column's type on the target: its kind and, for a sized NUMERIC, its
-// precision and scale (0 for the bare NUMERIC).
-struct TargetColumn {
-    ColumnKind kind;
-    long precision = 0;
-    long scale = 0;
-};
-
-bool fitsBareNumeric(const DecimalDigits& read) {
-    return read.fraction <= kSqlAnywhereBareScale &&
-           read.integer <= kSqlAnywhereBarePrecision - kSqlAnywhereBareScale;
-}
-
-// Drivers describe decimal columns in ways not to be trusted, so the values
-// read decide as much as the description: the reported precision and scale
-// (when SQL Anywhere takes them) widened to every value's digits; the bare
-// NUMERIC only when nothing usable is reported and the values fit it; the text
-// column when no NUMERIC holds them.
-TargetColumn decimalTowardsSqlAnywhere(const FieldInfo& field) {
-    const DecimalDigits& read = field.widest;
-    const bool reported = SqlAnywhereTakes(field.precision, field.scale);
-    if (!reported && fitsBareNumeric(read))
-        return {ColumnKind::Decimal};
-    const long scale = std::max(reported ? field.scale : 0, read.fraction);
-    const long precision = std::max(reported ? field.precision : 0, read.integer + scale);
-    if (precision > kSqlAnywhereMaxPrecision)
-        return {ColumnKind::Text};
-    return {ColumnKind::Decimal, precision, scale};
-}
-
-// NUMBER holds any scale; only too many significant digits make it round.
-TargetColumn decimalTowardsOracle(const FieldInfo& field) {
-    return {field.widest.significant > kOracleNumberDigits ? ColumnKind::Text
-                                                           : ColumnKind::Decimal};
-}
-
 } // namespace
 
 std::string DataTypeName(int16_t code) {
@@ -126,8 +92,7 @@ std::string ColumnClause(Side target, const FieldInfo& field) {
     const ColumnKind kind = columnKind(DataTypeName(static_cast<int16_t>(field.adoType)));
     if (kind != ColumnKind::Decimal)
         return ColumnClauseText(target, kind);
-    const TargetColumn column =
-        target == Side::Oracle ? decimalTowardsOracle(field) : decimalTowardsSqlAnywhere(field);
+    const DecimalColumn column = DecimalColumnFor(target, field);
     return ColumnClauseText(target, column.kind, column.precision, column.scale);
 }
 

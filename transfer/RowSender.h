@@ -2,6 +2,8 @@
 // window sends one INSERT text a row; another way may take its place.
 #pragma once
 
+#include "TargetTable.h"
+
 #include "data_access/Connection.h"
 #include "data_access/Side.h"
 #include "operations/OperationContext.h"
@@ -25,10 +27,15 @@ public:
     // rowsCommitting(0) says the commit was refused, they may or may not be
     // on the target.
     virtual void rowsCommitting(long rows) { (void)rows; }
+    // The table is created on the target as made.
+    virtual void tableCreated(const std::string& name, const TargetTable& table) {
+        (void)name;
+        (void)table;
+    }
 };
 
 // One table's rows on their way: the source result, positioned on its first
-// row, and the new target table.
+// row, and the new target table as it was made.
 struct RowsToSend {
     const OperationContext& context;
     Side target;
@@ -36,6 +43,7 @@ struct RowsToSend {
     Recordset& rows;
     Connection& connection;
     TransferObserver& observer;
+    const TargetTable& made; // how each column's values are bound
 };
 
 class RowSender {

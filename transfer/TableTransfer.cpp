@@ -4,6 +4,26 @@
 #include "RowStatement.h"
 
 namespace tallowmere {
+namespace {
+
+std::vector<FieldInfo> fieldsOf(const Recordset& rows) {
+    std::vector<FieldInfo> fields;
+    for (int i = 0; i < rows.fieldCount(); ++i)
+        fields.push_back(rows.fieldInfo(i));
+    return fields;
+}
+
+} // namespace
+
+TargetTable WindowTables::make(const std::string& name, const std::vector<FieldInfo>& fields) {
+    TargetTable table;
+    table.create = CreateTableStatement(mTarget, name, fields);
+    for (const FieldInfo& field : fields) {
+        table.forms.push_back(BoundFormAsRead(field.adoType));
+        table.largeObjects = table.largeObjects || isLongBinary(field.adoType);
+    }
+    return table;
+}
 
 const TransferDirection kToSqlAnywhere{
     .source = Side::Oracle,
@@ -40,7 +60,7 @@ void TransferConnections::close() {
 
 TableCopier::TableCopier(const OperationContext& context, const TransferDirection& direction,
                          const TransferConnections& connections, RowSender& rows,
-                         TransferObserver& observer, ReplaceOrder order)
+                         TransferObserver& observer, ReplaceOrder order, TableMaker* maker)
     : mContext(context)
     , mDirection(direction)
     , mTarget(context.list(direction.target))
@@ -48,7 +68,9 @@ TableCopier::TableCopier(const OperationContext& context, const TransferDirectio
     , mTargetConnection(connections.target())
     , mRows(rows)
     , mObserver(observer)
-    , mOrder(order) {}
+    , mOrder(order)
+    , mWindowTables(direction.target)
+    , mMaker(maker ? *maker : mWindowTables) {}
 
 // An entry equal to the name wins over ones that differ only in case.
 std::string TableCopier::conflictingEntry(const std::string& name) const {
@@ -68,14 +90,33 @@ std::string TableCopier::conflictingEntry(const std::string& name) const {
 
 bool TableCopier::copy(const std::string& name) {
     std::unique_ptr<Recordset> rows;
-    if (mOrder == ReplaceOrder::ReadThenDrop)
+    std::optional<TargetTable> table;
+    if (mOrder == ReplaceOrder::ReadThenDrop) {
         rows = read(name);
+        table = make(name, fieldsOf(*rows));
+    }
     if (!makeRoomFor(name))
         return false;
     if (!rows)
         rows = read(name);
-    write(name, *rows);
+    write(name, *rows, std::move(table));
     return true;
+}
+
+TablePlan TableCopier::plan(const std::string& name) {
+    const std::unique_ptr<Recordset> rows = read(name);
+    return {mMaker.make(name, fieldsOf(*rows)), rows->recordCount()};
+}
+
+TargetTable TableCopier::make(const std::string& name, const std::vector<FieldInfo>& fields) {
+    TargetTable table = mMaker.make(name, fields);
+    if (!table.refusals.empty()) {
+        std::string lines;
+        for (const std::string& refusal : table.refusals)
+            lines += (lines.empty() ? "" : "\n") + refusal;
+        throw CopyRefused(lines);
+    }
+    return table;
 }
 
 bool TableCopier::makeRoomFor(const std::string& name) {
@@ -102,15 +143,21 @@ std::unique_ptr<Recordset> TableCopier::read(const std::string& name) {
     return rows;
 }
 
-void TableCopier::write(const std::string& name, Recordset& rows) {
+void TableCopier::write(const std::string& name, Recordset& rows,
+                        std::optional<TargetTable> table) {
     std::vector<FieldInfo> fields;
     for (int i = 0; i < rows.fieldCount(); ++i) {
         mContext.events.yield();
         fields.push_back(rows.fieldInfo(i));
     }
-    mTargetConnection.execute(CreateTableStatement(mDirection.target, name, fields));
+    if (!table)
+        table = make(name, fields);
+    mTargetConnection.execute(table->create);
+    mObserver.tableCreated(name, *table);
     mObserver.tableRead(name, rows.recordCount());
-    mRows.send({mContext, mDirection.target, name, rows, mTargetConnection, mObserver});
+    mRows.send({mContext, mDirection.target, name, rows, mTargetConnection, mObserver, *table});
+    for (const std::string& index : table->indexes)
+        mTargetConnection.execute(index);
     mContext.progress.setValue(0);
     rows.close();
     mTarget.addItem(name);

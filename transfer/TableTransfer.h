@@ -4,9 +4,11 @@
 
 #include "Datatype.h"
 #include "RowSender.h"
+#include "TargetTable.h"
 #include "operations/OperationContext.h"
 
 #include <memory>
+#include <optional>
 
 namespace tallowmere {
 
@@ -50,25 +52,36 @@ private:
 // that fails or is interrupted leaves the old table as it was.
 enum class ReplaceOrder { DropThenRead, ReadThenDrop };
 
+// What a copy of one table would do: the table made and the rows it sends.
+struct TablePlan {
+    TargetTable table;
+    long rows = 0;
+};
+
 // Copies tables one by one, by their source names, in one direction: the
-// overwrite question and DROP, SELECT *, CREATE TABLE, then the rows through
-// the sender, and the target list updated.
+// overwrite question and DROP, SELECT *, CREATE TABLE as the maker makes it
+// (the window's unless another is given), the rows through the sender, the
+// indexes, and the target list updated.
 class TableCopier {
 public:
     TableCopier(const OperationContext& context, const TransferDirection& direction,
                 const TransferConnections& connections, RowSender& rows, TransferObserver& observer,
-                ReplaceOrder order = ReplaceOrder::DropThenRead);
+                ReplaceOrder order = ReplaceOrder::DropThenRead, TableMaker* maker = nullptr);
 
     // The target list's entry a copy of the table would replace, in the
     // target's own letter case; empty when there is none.
     std::string conflictingEntry(const std::string& name) const;
-    // Copies one table; false when the user keeps the existing one.
+    // Copies one table; false when the user keeps the existing one. A table
+    // the target would refuse throws CopyRefused before anything is done.
     bool copy(const std::string& name);
+    // Reads the table and makes it as a copy would, and nothing more.
+    TablePlan plan(const std::string& name);
 
 private:
     bool makeRoomFor(const std::string& name);
     std::unique_ptr<Recordset> read(const std::string& name);
-    void write(const std::string& name, Recordset& rows);
+    TargetTable make(const std::string& name, const std::vector<FieldInfo>& fields);
+    void write(const std::string& name, Recordset& rows, std::optional<TargetTable> table);
 
     const OperationContext& mContext;
     const TransferDirection& mDirection;
@@ -78,6 +91,8 @@ private:
     RowSender& mRows;
     TransferObserver& mObserver;
     ReplaceOrder mOrder;
+    WindowTables mWindowTables;
+    TableMaker& mMaker;
 };
 
 // The whole operation, without failure handling of its own (see runGuarded).

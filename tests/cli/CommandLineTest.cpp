@@ -3,6 +3,7 @@
 #include "cli/CommandRequest.h"
 
 #include "operations/UserTexts.h"
+#include "support/TestDatabases.h"
 
 #include <QCoreApplication>
 
@@ -38,7 +39,7 @@ TEST(CommandLineWords, HelpAndVersionAnywhereAreAnsweredInsteadOfARun) {
     QCoreApplication::setApplicationVersion(QStringLiteral("1.0"));
     const QString program = QString::fromUtf8(texts::kProgramDescription);
     const QString drop = QString::fromUtf8(texts::kDropDescription);
-    const QString copy = QString::fromUtf8(texts::kCopyDescription);
+    const QString copy = QString::fromStdString(texts::copyDescription(MappingTable()));
     const QString version = QStringLiteral(" 1.0\n");
     const std::vector<std::pair<const char*, QString>> answered = {
         {"--version", version},
@@ -96,7 +97,12 @@ TEST(CommandLineWords, CommandsTakeTheirSideTablesAndOptions) {
     EXPECT_EQ(request(parse("drop oracle A B C")).tables.size(), 3u);
     // Only exact repeats are refused.
     EXPECT_EQ(request(parse("drop oracle EMP emp")).tables.size(), 2u);
-    EXPECT_TRUE(request(parse("copy --to oracle --row-by-row EMP")).rowByRow);
+    // Whole tables unless --plain; the window's INSERT texts go into the window's table.
+    const CommandRequest rowByRow = request(parse("copy --to oracle --row-by-row EMP"));
+    EXPECT_TRUE(rowByRow.rowByRow && rowByRow.plain && !rowByRow.plan);
+    EXPECT_FALSE(copy.plain || copy.plan);
+    const CommandRequest plainPlan = request(parse("copy --to oracle --plain --plan EMP"));
+    EXPECT_TRUE(plainPlan.plain && plainPlan.plan && !plainPlan.rowByRow);
     // --batch-rows from 1 to its most, which the help shows.
     const std::string most = std::to_string(BoundArrayRows::kMostArrayRows);
     const auto arrayRows = [](const std::string& rows) {
@@ -153,6 +159,25 @@ TEST(CommandLineWords, WrongLinesAreRefusedNamingTheCommandWhoseHelpTellsMore) {
             EXPECT_EQ(error->problem, problem) << line;
         }
     }
+}
+
+// The README and the manual page show the mapping table the copy uses, as
+// copy --help does, and the plan first among the copy's examples.
+TEST(CommandLineWords, TheDocumentsShowTheMappingTableTheCopyUses) {
+    const std::string readme = testing::readFile(TALLOWMERE_SOURCE_DIR "/README.md");
+    const std::string manual = testing::readFile(TALLOWMERE_SOURCE_DIR "/desktop/tallowmere.1.in");
+    for (const MappingTableRow& row : MappingTable()) {
+        EXPECT_NE(readme.find("| " + row.source + " | " + row.toOracle + " | " + row.toSqlAnywhere +
+                              " |"),
+                  std::string::npos)
+            << row.source;
+        EXPECT_NE(manual.find(".B " + row.source + "\nOracle: " + row.toOracle +
+                              "; SQL Anywhere: " + row.toSqlAnywhere + "\n"),
+                  std::string::npos)
+            << row.source;
+    }
+    EXPECT_LT(readme.find("tallowmere copy --to sqlanywhere --plan"),
+              readme.find("tallowmere copy --to sqlanywhere EMP"));
 }
 
 } // namespace
