@@ -57,7 +57,9 @@ void CommandRun::copy() {
 // each a line of standard output; nothing is written to the target.
 void CommandRun::planTable(TableCopier& copier, const std::string& table, Side targetSide) {
     const std::string existing = copier.conflictingEntry(table);
+    mProgress.startTable(table); // the read's progress line names it
     const TablePlan plan = copier.plan(table);
+    mProgress.abandonTable();
     const auto comment = [this](const std::string& line) { printLine(kPlanComment + line); };
     if (!existing.empty() && !mRequest.overwrite)
         comment(texts::planStopsAtExisting(existing, targetSide));

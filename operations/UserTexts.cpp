@@ -348,7 +348,7 @@ std::string indexNameTaken(const std::string& table, const std::string& index,
 }
 
 std::string plannedRows(long rows, bool rowByRow, size_t arrayRows) {
-    return std::to_string(rows) + " rows, " +
+    return std::to_string(rows) + (rows == 1 ? " row, " : " rows, ") +
            (rowByRow ? std::string("one INSERT text a row")
                      : "bound in arrays of up to " + std::to_string(arrayRows) + " rows");
 }
