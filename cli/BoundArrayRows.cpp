@@ -19,7 +19,7 @@ public:
             fields.push_back(job.rows.fieldInfo(i));
         const bool oneRowAtATime =
             job.target == Side::Oracle && !kOracleTakesLargeObjectArrays && job.made.largeObjects;
-        mArray = job.connection.prepareRowArray(BoundInsertText(job.table, fields.size()), fields,
+        mArray = job.connection.prepareRowArray(BoundInsertText(job.table, fields.size(), job.made.insertColumns), fields,
                                                 arrayRows, oneRowAtATime ? 1 : arrayRows,
                                                 job.made.forms);
     }

@@ -1,4 +1,4 @@
-#include "CommandRequest.h"
+#include "CommandOptions.h"
 
 #include "operations/UserTexts.h"
 
@@ -10,10 +10,6 @@
 namespace tallowmere::cli {
 namespace {
 
-const QString kList = QStringLiteral("list");
-const QString kCopy = QStringLiteral("copy");
-const QString kDrop = QStringLiteral("drop");
-const QString kRename = QStringLiteral("rename");
 const QString kOptionsEnd = QStringLiteral("--");
 
 // The toolkit's own options, which the windows take as they always have
@@ -24,10 +20,6 @@ constexpr std::array kToolkitValueOptions = {
     "session",       "display",    "geometry",        "dialogs",     "fontengine",
 };
 constexpr std::array kToolkitFlags = {"widgetcount", "reverse", "nograb", "dograb", "sync"};
-
-QString q(const char* text) {
-    return QString::fromUtf8(text);
-}
 
 void addToolkitOptions(QCommandLineParser& parser) {
     for (const char* name : kToolkitValueOptions) {
@@ -76,84 +68,14 @@ AnswerWord answerAsked(const QStringList& words, const QCommandLineParser& parse
     return AnswerWord::None;
 }
 
-std::optional<Side> parseSide(const QString& word) {
-    if (word == QStringLiteral("oracle"))
-        return Side::Oracle;
-    if (word == QStringLiteral("sqlanywhere"))
-        return Side::SqlAnywhere;
-    return std::nullopt;
-}
-
-std::vector<std::string> texts(const QStringList& words) {
-    std::vector<std::string> result;
-    for (const QString& word : words)
-        result.push_back(word.toStdString());
-    return result;
-}
-
-// One command's own parser: its options, its help, the connection overrides.
-struct CommandParser {
-    QCommandLineParser parser;
-    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
-                            q(texts::kCommandHelpOptionHelp)};
-    QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
-                               q(texts::kCommandVersionOptionHelp)};
-    QCommandLineOption sid{QStringLiteral("oracle-sid"), q(texts::kSidOptionHelp),
-                           QStringLiteral("sid")};
-    QCommandLineOption user{QStringLiteral("oracle-user"), q(texts::kUserOptionHelp),
-                            QStringLiteral("user")};
-    QCommandLineOption dsn{QStringLiteral("dsn"), q(texts::kDsnOptionHelp), QStringLiteral("name")};
-    QCommandLineOption to{QStringLiteral("to"), q(texts::kToOptionHelp), QStringLiteral("side")};
-    QCommandLineOption overwrite{QStringLiteral("overwrite"), q(texts::kOverwriteOptionHelp)};
-    QCommandLineOption all{QStringLiteral("all"), q(texts::kAllOptionHelp)};
-    QCommandLineOption batchRows{
-        QStringLiteral("batch-rows"),
-        QString::fromStdString(texts::batchRowsOptionHelp(BoundArrayRows::kDefaultArrayRows,
-                                                          BoundArrayRows::kMostArrayRows)),
-        QStringLiteral("rows"), QString::number(BoundArrayRows::kDefaultArrayRows)};
-    QCommandLineOption rowByRow{QStringLiteral("row-by-row"), q(texts::kRowByRowOptionHelp)};
-    QCommandLineOption plain{QStringLiteral("plain"), q(texts::kPlainOptionHelp)};
-    QCommandLineOption plan{QStringLiteral("plan"), q(texts::kPlanOptionHelp)};
-
-    CommandParser(const QString& command, const std::string& description, const QString& syntax) {
-        parser.setApplicationDescription(QString::fromStdString(description));
-        parser.addOption(help);
-        parser.addOption(version);
-        if (command == kCopy) {
-            parser.addOption(to);
-            parser.addOption(overwrite);
-            parser.addOption(all);
-            parser.addOption(batchRows);
-            parser.addOption(rowByRow);
-            parser.addOption(plain);
-            parser.addOption(plan);
-        }
-        parser.addOption(sid);
-        parser.addOption(user);
-        parser.addOption(dsn);
-        parser.addPositionalArgument(
-            command, q(command == kCopy ? texts::kTablesArgumentHelp : texts::kSideArgumentHelp),
-            syntax);
-    }
-
-    SettingOverrides overrides() const {
-        SettingOverrides values;
-        if (parser.isSet(sid))
-            values.oracleServer = parser.value(sid).toStdString();
-        if (parser.isSet(user))
-            values.oracleUser = parser.value(user).toStdString();
-        if (parser.isSet(dsn))
-            values.dataSourceName = parser.value(dsn).toStdString();
-        return values;
-    }
-};
-
 QString syntaxOf(const QString& command) {
     if (command == kList)
         return QStringLiteral("list oracle|sqlanywhere");
     if (command == kCopy)
-        return QStringLiteral("copy --to sqlanywhere|oracle [--plan] [--plain] [--overwrite] "
-                              "[--batch-rows N | --row-by-row] (TABLE... | --all)");
+        return QStringLiteral("copy --to sqlanywhere|oracle [--plan] [--plain] "
+                              "[--overwrite | --append | --truncate] [--as NAME] "
+                              "[--where CONDITION] [--batch-rows N | --row-by-row] "
+                              "(TABLE... | --all)");
     if (command == kDrop)
         return QStringLiteral("drop oracle|sqlanywhere TABLE...");
     return QStringLiteral("rename oracle|sqlanywhere OLD NEW");
@@ -188,48 +110,6 @@ std::optional<CommandRequest> answerOf(AnswerWord asked, const QCommandLineParse
     default:
         return std::nullopt;
     }
-}
-
-// The first table named more than once, or nothing: a table copied or dropped
-// twice in one run is a slip, not a wish.
-std::optional<std::string> tableNamedTwice(const QStringList& tables) {
-    for (qsizetype i = 0; i < tables.size(); ++i) {
-        if (tables.indexOf(tables[i], i + 1) != -1)
-            return tables[i].toStdString();
-    }
-    return std::nullopt;
-}
-
-ParsedCommandLine parseCopy(const CommandParser& p, CommandRequest request) {
-    const QStringList tables = p.parser.positionalArguments();
-    if (!p.parser.isSet(p.to))
-        return UsageError{texts::kToNeeded, "copy"};
-    const auto target = parseSide(p.parser.value(p.to));
-    if (!target)
-        return UsageError{texts::unknownSide(p.parser.value(p.to).toStdString()), "copy"};
-    request.all = p.parser.isSet(p.all);
-    if (!request.all && tables.isEmpty())
-        return UsageError{texts::kTablesOrAllNeeded, "copy"};
-    if (request.all && !tables.isEmpty())
-        return UsageError{texts::kTablesAndAll, "copy"};
-    if (const auto twice = tableNamedTwice(tables))
-        return UsageError{texts::tableNamedTwice(*twice), "copy"};
-    bool isNumber = false;
-    const qulonglong arrayRows = p.parser.value(p.batchRows).toULongLong(&isNumber);
-    if (!isNumber || arrayRows == 0 || arrayRows > BoundArrayRows::kMostArrayRows)
-        return UsageError{texts::batchRowsWrong(BoundArrayRows::kMostArrayRows), "copy"};
-    request.arrayRows = static_cast<size_t>(arrayRows);
-    request.rowByRow = p.parser.isSet(p.rowByRow);
-    // The option has a default value: only whether it was given tells.
-    if (request.rowByRow && p.parser.isSet(p.batchRows))
-        return UsageError{texts::kBatchRowsOrRowByRow, "copy"};
-    request.kind = CommandKind::Copy;
-    request.side = *target;
-    request.overwrite = p.parser.isSet(p.overwrite);
-    request.plain = p.parser.isSet(p.plain) || request.rowByRow;
-    request.plan = p.parser.isSet(p.plan);
-    request.tables = texts(tables);
-    return request;
 }
 
 // What is wrong with the names after the side, or nothing.
@@ -278,7 +158,7 @@ ParsedCommandLine parseCommand(const QString& command, const QStringList& argume
     if (const auto problem = namesProblem(request.kind, words))
         return UsageError{*problem, name};
     request.side = *side;
-    request.tables = texts(words);
+    request.tables = stdStrings(words);
     return request;
 }
 

@@ -24,6 +24,11 @@ struct SettingOverrides {
     std::optional<std::string> dataSourceName;
 };
 
+// What a copy's rows go into on the target: a table it makes (replacing one
+// that exists only with --overwrite), or the table that exists, added to or
+// emptied first.
+enum class IntoTarget { NewTable, Append, Truncate };
+
 struct CommandRequest {
     CommandKind kind = CommandKind::Windows;
     QString answer;                  // Answer: the text to print (help or version)
@@ -31,6 +36,11 @@ struct CommandRequest {
     std::vector<std::string> tables; // copy, drop: the tables; rename: old and new
     bool all = false;
     bool overwrite = false;
+    IntoTarget into = IntoTarget::NewTable;
+    // copy: the one table's name on the target, when not its own; and the
+    // condition (the user's own SQL) the rows read must meet.
+    std::string as;
+    std::string where;
     // copy: rows bound in arrays of so many, a transaction each; or, with
     // rowByRow, the window's way, one INSERT text a row.
     size_t arrayRows = BoundArrayRows::kDefaultArrayRows;

@@ -63,9 +63,11 @@ private:
     void copy();
     void drop();
     void rename();
+    // Each copies or plans the source table `table` as `name` on the target.
     void copyTable(TableCopier& copier, Connection& target, const std::string& table,
+                   const std::string& name, Side targetSide);
+    void planTable(TableCopier& copier, const std::string& table, const std::string& name,
                    Side targetSide);
-    void planTable(TableCopier& copier, const std::string& table, Side targetSide);
 
     void sayFailure(const std::exception& error, const CopyProgress::Standing& standing) const;
     void sayInterrupted() const;

@@ -1,9 +1,10 @@
 // The copy command: the tables read, created whole (or as the window creates
 // them) and filled by the operations the window uses, the old table kept
 // until the new one is read, and each copy's rows counted on the target; or
-// its plan, printed.
+// its plan, printed. Or the rows go into tables that exist.
 #include "CommandRun.h"
 
+#include "transfer/ExistingTables.h"
 #include "transfer/Main.h"
 #include "transfer/WholeTables.h"
 
@@ -42,32 +43,51 @@ void CommandRun::copy() {
     BoundArrayRows arrays(mRequest.arrayRows);
     RowSender& rows = mRequest.rowByRow ? static_cast<RowSender&>(insertTexts) : arrays;
     WholeTables wholeTables(direction.target, connections.source(), connections.target());
+    ExistingTables existingTables(direction.target, connections.target(),
+                                  mRequest.into == IntoTarget::Truncate);
+    TableMaker* maker = &wholeTables;
+    if (mRequest.into != IntoTarget::NewTable)
+        maker = &existingTables;
+    else if (mRequest.plain)
+        maker = nullptr; // the window's
+
     TableCopier copier(mContext, direction, connections, rows, mProgress,
-                       ReplaceOrder::ReadThenDrop, mRequest.plain ? nullptr : &wholeTables);
+                       ReplaceOrder::ReadThenDrop, maker);
+    copier.setRowCondition(mRequest.where);
     for (const std::string& table : tables) {
+        const std::string& name = mRequest.as.empty() ? table : mRequest.as;
         if (mRequest.plan)
-            planTable(copier, table, direction.target);
+            planTable(copier, table, name, direction.target);
         else
-            copyTable(copier, connections.target(), table, direction.target);
+            copyTable(copier, connections.target(), table, name, direction.target);
     }
     connections.close();
 }
 
 // What a copy of the table would send, in order, then what it would change,
 // each a line of standard output; nothing is written to the target.
-void CommandRun::planTable(TableCopier& copier, const std::string& table, Side targetSide) {
-    const std::string existing = copier.conflictingEntry(table);
-    mProgress.startTable(table); // the read's progress line names it
-    const TablePlan plan = copier.plan(table);
-    mProgress.abandonTable();
+void CommandRun::planTable(TableCopier& copier, const std::string& table, const std::string& name,
+                           Side targetSide) {
     const auto comment = [this](const std::string& line) { printLine(kPlanComment + line); };
-    if (!existing.empty() && !mRequest.overwrite)
+    const std::string existing = copier.conflictingEntry(name);
+    const bool intoExisting = mRequest.into != IntoTarget::NewTable;
+    if (intoExisting && existing.empty())
+        return comment(texts::planStopsAtMissing(name, targetSide));
+    const std::string& written = intoExisting ? existing : name;
+    mProgress.startTable(written); // the read's progress line names it
+    const TablePlan plan = copier.plan(table, written);
+    mProgress.abandonTable();
+    if (!mRequest.where.empty())
+        comment(texts::plannedRead(SelectAllStatement(table, mRequest.where)));
+    if (!intoExisting && !existing.empty() && !mRequest.overwrite)
         comment(texts::planStopsAtExisting(existing, targetSide));
-    if (!existing.empty())
+    if (!intoExisting && !existing.empty())
         printLine(DropTableStatement(existing));
-    printLine(plan.table.create);
-    const std::string insert = mRequest.rowByRow ? InsertStart(table) + kPlanValues + kInsertEnd
-                                                 : BoundInsertText(table, plan.table.forms.size());
+    printLine(intoExisting ? plan.table.emptying : plan.table.create);
+    const std::string insert =
+        mRequest.rowByRow
+            ? InsertStart(written, plan.table.insertColumns) + kPlanValues + kInsertEnd
+            : BoundInsertText(written, plan.table.forms.size(), plan.table.insertColumns);
     printLine(insert + kPlanGap + kPlanComment +
               texts::plannedRows(plan.rows, mRequest.rowByRow, mRequest.arrayRows));
     for (const std::string& index : plan.table.indexes)
@@ -78,22 +98,27 @@ void CommandRun::planTable(TableCopier& copier, const std::string& table, Side t
         comment(refusal);
 }
 
-// Replaces an existing table only when asked to, then checks that the target
-// holds every row read.
+// Replaces or fills a table that exists only when asked to, then checks
+// that the target gained every row read.
 void CommandRun::copyTable(TableCopier& copier, Connection& target, const std::string& table,
-                           Side targetSide) {
-    const std::string existing = copier.conflictingEntry(table);
-    if (!existing.empty() && !mRequest.overwrite)
+                           const std::string& name, Side targetSide) {
+    const std::string existing = copier.conflictingEntry(name);
+    const bool intoExisting = mRequest.into != IntoTarget::NewTable;
+    if (intoExisting && existing.empty())
+        throw CommandFailure(texts::noTableToFill(name, targetSide));
+    if (!intoExisting && !existing.empty() && !mRequest.overwrite)
         throw CommandFailure(texts::tableExists(existing, targetSide));
-    mProgress.startTable(table);
+    const std::string& written = intoExisting ? existing : name;
+    mProgress.startTable(written);
     if (!existing.empty())
         mProgress.keepTarget(existing, targetSide);
-    copier.copy(table);
-    const long counted = countRows(target, table);
-    if (counted != mProgress.rowsRead())
-        throw CommandFailure(texts::rowCountDiffers(table, mProgress.rowsRead(), counted));
+    const long before = mRequest.into == IntoTarget::Append ? countRows(target, written) : 0;
+    copier.copy(table, written);
+    const long gained = countRows(target, written) - before;
+    if (gained != mProgress.rowsRead())
+        throw CommandFailure(texts::rowCountDiffers(written, mProgress.rowsRead(), gained));
     mProgress.endTable();
-    printLine(table + '\t' + std::to_string(counted));
+    printLine(written + '\t' + std::to_string(gained));
 }
 
 } // namespace tallowmere::cli

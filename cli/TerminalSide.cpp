@@ -53,6 +53,7 @@ void CopyProgress::startTable(const std::string& name) {
     const std::lock_guard lock(mLock);
     mTable = name;
     mKeptTable.clear();
+    mEmptied = false;
     mWritten = 0;
     mTotal = 0;
     mUnsure = 0;
@@ -91,6 +92,14 @@ void CopyProgress::rowsWritten(long rows) {
 
 void CopyProgress::rowsCommitting(long rows) {
     mUnsure = rows;
+    if (rows > 0) // a table that exists is no longer as it was
+        targetDropped();
+}
+
+void CopyProgress::tableEmptying(const std::string&) {
+    const std::lock_guard lock(mLock);
+    mKeptTable.clear();
+    mEmptied = true;
 }
 
 void CopyProgress::endTable() {
@@ -125,7 +134,7 @@ void CopyProgress::abandonTable() {
 
 CopyProgress::Standing CopyProgress::standing() const {
     const std::lock_guard lock(mLock);
-    return {mTable, mWritten, mTotal, mUnsure, mKeptTable, mTarget};
+    return {mTable, mWritten, mTotal, mUnsure, mKeptTable, mTarget, mEmptied};
 }
 
 bool CopyProgress::redrawDue() const {

@@ -91,7 +91,9 @@ public:
     void tableCreated(const std::string& name, const TargetTable& table) override;
     void rowsWritten(long rows) override;
     void rowsCommitting(long rows) override;
-    // The table on the target that the copy replaces: kept until dropped.
+    void tableEmptying(const std::string& name) override;
+    // The table on the target that the copy replaces or fills: as it was
+    // until dropped, emptied or written to.
     void keepTarget(const std::string& table, Side side);
     void targetDropped();
     void endTable();     // the table is done: nothing is under way
@@ -112,6 +114,7 @@ private:
     mutable std::mutex mLock; // the table name, for the interrupt's thread
     std::string mTable;
     std::string mKeptTable;
+    bool mEmptied = false;
     Side mTarget = Side::Oracle;
     std::atomic<long> mWritten{0};
     std::atomic<long> mTotal{0};

@@ -15,6 +15,11 @@ bool isDecimalType(int adoType) {
     return code == adDecimal || code == adNumeric || code == adVarNumeric;
 }
 
+bool isBinaryType(int adoType) {
+    const int code = static_cast<int16_t>(adoType);
+    return code == adBinary || code == adVarBinary || code == adLongVarBinary;
+}
+
 bool isNumberType(int adoType) {
     constexpr int kNumbers[] = {
         adSmallInt,         adInteger,     adTinyInt,        adUnsignedTinyInt, adBigInt,
@@ -64,13 +69,13 @@ int adoTypeFromSqlType(int sqlType, bool isUnsigned) {
         return 205;
     case SQL_TYPE_DATE:
     case SQL_DATE:
-        return 133;
+        return adDBDate;
     case SQL_TYPE_TIME:
     case SQL_TIME:
-        return 134;
+        return adDBTime;
     case SQL_TYPE_TIMESTAMP:
     case SQL_TIMESTAMP:
-        return 135;
+        return adDBTimeStamp;
     case SQL_GUID:
         return 72;
     default:

@@ -27,10 +27,16 @@ inline constexpr int adDecimal = 14;
 inline constexpr int adNumeric = 131;
 inline constexpr int adVarNumeric = 139;
 
+// The dates and times.
+inline constexpr int adDBDate = 133;
+inline constexpr int adDBTime = 134;
+inline constexpr int adDBTimeStamp = 135;
+
 // By the code narrowed to 16 bits, as the column clause reads it.
 bool isDecimalType(int adoType);
 // The decimals, the integers of every size and the approximate numbers.
 bool isNumberType(int adoType);
+bool isBinaryType(int adoType);
 
 // Follows the ODBC-to-ADO correspondence. Any SQL type outside it (intervals,
 // driver-specific types) is read as text and reported as adVarChar (200).

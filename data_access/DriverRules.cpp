@@ -8,6 +8,7 @@ namespace tallowmere {
 namespace {
 constexpr std::string_view kOracleOwnDriverPrefix = "libsqora";
 constexpr std::string_view kOracleDbmsName = "Oracle";
+constexpr std::string_view kSqliteDbmsName = "SQLite";
 // In the file name of SQLite's driver however it is installed: sqlite3odbc.so,
 // libsqlite3odbc.so.
 constexpr std::string_view kSqliteDriverPart = "sqlite3odbc";
@@ -83,6 +84,10 @@ bool NamesDecimalsOnly(std::string_view driverName) {
 
 bool DeclaredTypesBoundValues(std::string_view driverName) {
     return !isDriver(driverName, kSqliteDriverPart);
+}
+
+bool TakesTruncateTable(std::string_view dbmsName) {
+    return !EqualsIgnoringCase(dbmsName, kSqliteDbmsName);
 }
 
 OracleNumberKind OracleApproximateKind(std::string_view typeName) {

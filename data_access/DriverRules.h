@@ -112,6 +112,12 @@ bool NamesDecimalsOnly(std::string_view driverName);
 // texts. The values read then size the target's column as well.
 bool DeclaredTypesBoundValues(std::string_view driverName);
 
+// Whether the database (by its SQL_DBMS_NAME) empties a table with TRUNCATE
+// TABLE: Oracle's and SQL Anywhere's SQL references give the statement, and
+// PostgreSQL takes it; SQLite has none ("SQLite", shown by the tests), so a
+// table there is emptied by DELETE FROM.
+bool TakesTruncateTable(std::string_view dbmsName);
+
 // What a column an Oracle database describes as an approximate number is,
 // by its type name: only BINARY_DOUBLE and BINARY_FLOAT are floating; NUMBER
 // and FLOAT(p) are decimals of up to 38 digits. Drivers disagree on the SQL

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 
 namespace tallowmere {
 namespace {
@@ -202,6 +203,36 @@ std::vector<MappingTableRow> MappingTable() {
         rows.push_back({example.source, mappedTypes(Side::Oracle, example.column),
                         mappedTypes(Side::SqlAnywhere, example.column)});
     return rows;
+}
+
+BoundForm BoundFormInto(const ColumnDescription& column, int sourceAdoType) {
+    const int source = static_cast<int16_t>(sourceAdoType);
+    switch (column.sqlType) {
+    case SQL_TYPE_DATE:
+    case SQL_DATE:
+    case SQL_TYPE_TIMESTAMP:
+    case SQL_TIMESTAMP:
+        // A timestamp keeps its time in a DATE column (Oracle's DATE has one).
+        return source == adDBDate        ? BoundForm::Date
+               : source == adDBTimeStamp ? BoundForm::Timestamp
+                                         : BoundForm::Text;
+    case SQL_REAL:
+        return isNumberType(source) ? BoundForm::Single : BoundForm::Text;
+    case SQL_FLOAT:
+    case SQL_DOUBLE:
+        return isNumberType(source) ? BoundForm::Double : BoundForm::Text;
+    case SQL_BINARY:
+    case SQL_VARBINARY:
+    case SQL_LONGVARBINARY:
+        return isBinaryType(source) ? BoundForm::Bytes : BoundForm::Text;
+    default:
+        return BoundForm::Text;
+    }
+}
+
+bool HoldsLargeObjects(const ColumnDescription& column) {
+    return column.sqlType == SQL_LONGVARBINARY || column.sqlType == SQL_LONGVARCHAR ||
+           column.sqlType == SQL_WLONGVARCHAR;
 }
 
 DecimalColumn DecimalColumnFor(Side target, const FieldInfo& field) {

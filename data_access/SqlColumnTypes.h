@@ -48,6 +48,15 @@ struct WholeColumnType {
 WholeColumnType WholeColumnTypeFor(Side target, const ColumnDescription& column,
                                    const FieldInfo& read, bool typesBoundValues);
 
+// How a value read as sourceAdoType is bound for a column of a table that
+// exists: by the column's type (a date as a date, a double as a double) when
+// the value is of that kind, so no session's formats stand between them;
+// otherwise as its text, which the database converts or refuses.
+BoundForm BoundFormInto(const ColumnDescription& column, int sourceAdoType);
+// Whether a column of a table that exists holds large objects (a long text
+// or binary: Oracle's CLOB or BLOB).
+bool HoldsLargeObjects(const ColumnDescription& column);
+
 // The mapping table as a person reads it, a row for each kind of source
 // column: example source types, and the type each target gives them (two,
 // apart by " or ", where the values read decide between them).

@@ -116,8 +116,13 @@ std::string CountRowsStatement(const std::string& tableName) {
     return "SELECT COUNT(*) FROM " + QuoteIdentifier(tableName);
 }
 
-std::string SelectAllStatement(const std::string& tableName) {
-    return "SELECT * FROM " + QuoteIdentifier(tableName);
+std::string SelectAllStatement(const std::string& tableName, const std::string& condition) {
+    const std::string all = "SELECT * FROM " + QuoteIdentifier(tableName);
+    return condition.empty() ? all : all + " WHERE " + condition;
+}
+
+std::string EmptyTableStatement(const std::string& tableName, bool truncate) {
+    return (truncate ? "TRUNCATE TABLE " : "DELETE FROM ") + QuoteIdentifier(tableName);
 }
 
 std::string DropTableStatement(const std::string& tableName) {
@@ -183,13 +188,17 @@ std::string CreateIndexText(Side target, const std::string& tableName,
     return statement + statementEnd(target);
 }
 
-std::string InsertStart(const std::string& tableName) {
-    return "INSERT INTO " + QuoteIdentifier(tableName) + " VALUES(";
+std::string InsertStart(const std::string& tableName, const std::vector<std::string>& columns) {
+    std::string start = "INSERT INTO " + QuoteIdentifier(tableName);
+    for (size_t i = 0; i < columns.size(); ++i)
+        start += (i == 0 ? "(" : kInsertValueSeparator) + QuoteIdentifier(columns[i]);
+    return start + (columns.empty() ? "" : ")") + " VALUES(";
 }
 
-std::string BoundInsertText(const std::string& tableName, size_t columns) {
-    std::string statement = InsertStart(tableName);
-    for (size_t i = 0; i < columns; ++i) {
+std::string BoundInsertText(const std::string& tableName, size_t values,
+                            const std::vector<std::string>& columns) {
+    std::string statement = InsertStart(tableName, columns);
+    for (size_t i = 0; i < values; ++i) {
         if (i > 0)
             statement += kInsertValueSeparator;
         statement += '?';

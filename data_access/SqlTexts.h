@@ -26,8 +26,13 @@ inline constexpr const char* kOracleSessionNumberFormat =
 // double quote doubled so the name can never end the identifier early.
 std::string QuoteIdentifier(const std::string& name);
 
-std::string SelectAllStatement(const std::string& tableName);
+// SELECT * FROM "T", and " WHERE " with the condition when one is given:
+// the user's own SQL for their own database, passed as it is.
+std::string SelectAllStatement(const std::string& tableName, const std::string& condition = {});
 std::string DropTableStatement(const std::string& tableName);
+// Empties a table that stays: TRUNCATE TABLE "T" where the database takes it
+// (see TakesTruncateTable), DELETE FROM "T" otherwise.
+std::string EmptyTableStatement(const std::string& tableName, bool truncate);
 // The rows a table holds, one row of one number: the check after a copy.
 std::string CountRowsStatement(const std::string& tableName);
 // ALTER TABLE "old" RENAME "new"; on SQL Anywhere, RENAME "old" TO "new" on Oracle.
@@ -87,8 +92,11 @@ inline constexpr const char* kOracleIndexesQuery =
     "SELECT index_name, table_name FROM user_indexes";
 
 // The fixed parts of a row's INSERT: start, then values apart by the
-// separator, each a literal or the null word, then the end.
-std::string InsertStart(const std::string& tableName);
+// separator, each a literal or the null word, then the end. The start names
+// the columns when given (a table that exists: INSERT INTO "T"("a", "b")
+// VALUES(), and none for a table made by the copy, which takes the values
+// in its own order.
+std::string InsertStart(const std::string& tableName, const std::vector<std::string>& columns = {});
 inline constexpr const char* kInsertValueSeparator = ", ";
 inline constexpr const char* kInsertNull = "NULL";
 inline constexpr char kInsertEnd = ')';
@@ -102,7 +110,8 @@ void appendLiteral(std::string& statement, std::string_view value, Side target);
 void appendByteEscapes(std::string& statement, std::string_view hexDigits);
 
 // The INSERT whose values are bound: the same start, one parameter marker
-// per column.
-std::string BoundInsertText(const std::string& tableName, size_t columns);
+// per value.
+std::string BoundInsertText(const std::string& tableName, size_t values,
+                            const std::vector<std::string>& columns = {});
 
 } // namespace tallowmere

@@ -198,7 +198,12 @@ std::string tableNotOnSide(const std::string& table, Side side) {
 
 std::string tableExists(const std::string& table, Side side) {
     return "tallowmere: the table \"" + table + "\" already exists on the " + sideName(side) +
-           " side; --overwrite drops and replaces it";
+           " side; --overwrite drops and replaces it, --append or --truncate writes into it";
+}
+
+std::string noTableToFill(const std::string& table, Side side) {
+    return "tallowmere: there is no table \"" + table + "\" on the " + sideName(side) +
+           " side for --append or --truncate to write into; nothing was done";
 }
 
 std::string rowCountDiffers(const std::string& table, long read, long counted) {
@@ -217,6 +222,8 @@ std::string standingText(const CopyStanding& standing) {
                targetKept(standing.keptTable, standing.target);
     std::string text = "; table \"" + standing.table + "\": " + std::to_string(standing.written) +
                        " of " + std::to_string(standing.total) + " rows written";
+    if (standing.emptied)
+        text += " after it was emptied";
     if (standing.unsure > 0)
         text += ", and " + std::to_string(standing.unsure) + " more may have been";
     return text;
@@ -356,6 +363,25 @@ std::string plannedRows(long rows, bool rowByRow, size_t arrayRows) {
 std::string planStopsAtExisting(const std::string& table, Side side) {
     return "the table " + quotedName(table) + " already exists on the " + sideName(side) +
            " side: the copy stops here without --overwrite";
+}
+
+std::string planStopsAtMissing(const std::string& table, Side side) {
+    return "there is no table " + quotedName(table) + " on the " + sideName(side) +
+           " side: the copy stops here";
+}
+
+std::string plannedRead(const std::string& select) {
+    return "rows read: " + select;
+}
+
+std::string columnNotOnTarget(const std::string& table, const std::string& column, Side side) {
+    return "the table " + quotedName(table) + " on the " + sideName(side) +
+           " side has no column " + quotedName(column) + " for the source's; nothing was written";
+}
+
+std::string columnTakesDefault(const std::string& table, const std::string& column) {
+    return quotedName(table) + "." + quotedName(column) +
+           " is not in the source: it takes its default";
 }
 
 std::string valueNotBound(const std::string& value, bool date) {

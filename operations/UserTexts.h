@@ -79,6 +79,24 @@ inline constexpr const char* kTablesArgumentHelp = "Tables, by their names as li
 inline constexpr const char* kToOptionHelp = "The side the tables go to: sqlanywhere or oracle.";
 inline constexpr const char* kOverwriteOptionHelp =
     "Drop and replace a table that already exists on the target.";
+inline constexpr const char* kAppendOptionHelp =
+    "Insert into the table that exists on the target, its columns matched by name; the "
+    "others take their defaults.";
+inline constexpr const char* kTruncateOptionHelp =
+    "Empty the table that exists on the target first (TRUNCATE TABLE, or DELETE FROM where "
+    "the database has no TRUNCATE), then insert as --append.";
+inline constexpr const char* kAsOptionHelp =
+    "The one table's name on the target; every other rule applies to that name.";
+inline constexpr const char* kWhereOptionHelp =
+    "Copy only the rows that meet the condition: your own SQL for the source database, "
+    "sent as it is after WHERE.";
+inline constexpr const char* kOneWayIntoTarget =
+    "--overwrite, --append and --truncate exclude each other: give one of them";
+inline constexpr const char* kPlainMakesTable =
+    "--plain makes a new table, so it goes with neither --append nor --truncate";
+inline constexpr const char* kAsNeedsName = "--as needs the table's name on the target";
+inline constexpr const char* kAsTakesOneTable = "--as names one table: copy exactly one with it";
+inline constexpr const char* kWhereNeedsCondition = "--where needs a condition";
 inline constexpr const char* kAllOptionHelp =
     "Every table of the source side, in the list's order.";
 std::string batchRowsOptionHelp(size_t defaultRows, size_t mostRows);
@@ -113,6 +131,8 @@ std::string sideName(Side side);
 std::string sideNotSetUp(Side side, const std::string& settingsFile);
 std::string tableNotOnSide(const std::string& table, Side side);
 std::string tableExists(const std::string& table, Side side);
+// --append or --truncate towards a table the target does not have.
+std::string noTableToFill(const std::string& table, Side side);
 std::string rowCountDiffers(const std::string& table, long read, long counted);
 // Where a copy stood when it ended early: its rows written, and those whose
 // commit was under way and so may have been written as well.
@@ -121,9 +141,12 @@ struct CopyStanding {
     long written = 0;
     long total = 0;
     long unsure = 0;
-    // The table on the target a copy was to replace, while it still stands.
+    // The table on the target a copy was to replace or fill, while it is
+    // as it was.
     std::string keptTable;
     Side target = Side::Oracle;
+    // Whether the table the rows go into was emptied first.
+    bool emptied = false;
 };
 std::string failureContext(const std::string& sqlState, const CopyStanding& standing);
 std::string failingRow(long row);
@@ -164,6 +187,14 @@ std::string indexNameTaken(const std::string& table, const std::string& index,
 // a table that exists on the target.
 std::string plannedRows(long rows, bool rowByRow, size_t arrayRows);
 std::string planStopsAtExisting(const std::string& table, Side side);
+std::string planStopsAtMissing(const std::string& table, Side side);
+// The rows a plan's copy reads, when a condition chooses them.
+std::string plannedRead(const std::string& select);
+// Into a table that exists: a source column it lacks, which stops the copy
+// before anything is written, and a column of its own the copy leaves to its
+// default.
+std::string columnNotOnTarget(const std::string& table, const std::string& column, Side side);
+std::string columnTakesDefault(const std::string& table, const std::string& column);
 // A value that is not what its column is bound as (a date, or a number).
 std::string valueNotBound(const std::string& value, bool date);
 inline constexpr const char* kPlainOptionHelp =

@@ -6,7 +6,7 @@ namespace tallowmere {
 
 void InsertTextRows::send(const RowsToSend& job) {
     const long count = job.rows.recordCount();
-    RowStatementBuilder statement(job.target, job.table);
+    RowStatementBuilder statement(job.target, job.table, job.made.insertColumns);
     for (long row = 0; row < count; ++row) {
         job.context.events.yield();
         job.context.progress.setValue(static_cast<float>(double(row + 1) / count * 100.0));

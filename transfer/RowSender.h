@@ -27,6 +27,9 @@ public:
     // rowsCommitting(0) says the commit was refused, they may or may not be
     // on the target.
     virtual void rowsCommitting(long rows) { (void)rows; }
+    // The table that exists on the target is about to be emptied: from now
+    // on it may not be as it was.
+    virtual void tableEmptying(const std::string& name) { (void)name; }
     // The table is created on the target as made.
     virtual void tableCreated(const std::string& name, const TargetTable& table) {
         (void)name;
@@ -35,7 +38,7 @@ public:
 };
 
 // One table's rows on their way: the source result, positioned on its first
-// row, and the new target table as it was made.
+// row, and the target table as it was made (or found).
 struct RowsToSend {
     const OperationContext& context;
     Side target;

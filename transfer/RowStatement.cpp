@@ -9,9 +9,10 @@ bool isLongBinary(int adoType) {
     return static_cast<int16_t>(adoType) == adLongVarBinary;
 }
 
-RowStatementBuilder::RowStatementBuilder(Side target, const std::string& tableName)
+RowStatementBuilder::RowStatementBuilder(Side target, const std::string& tableName,
+                                         const std::vector<std::string>& columns)
     : mTarget(target)
-    , mStart(InsertStart(tableName)) {}
+    , mStart(InsertStart(tableName, columns)) {}
 
 const std::vector<bool>& RowStatementBuilder::escapedFields(const Recordset& row) {
     if (!mEscapedKnown) {

@@ -20,7 +20,9 @@ bool isLongBinary(int adoType);
 // room from row to row, so a long copy does not allocate for every row.
 class RowStatementBuilder {
 public:
-    RowStatementBuilder(Side target, const std::string& tableName);
+    // columns: the ones the INSERT names, for a table that exists.
+    RowStatementBuilder(Side target, const std::string& tableName,
+                        const std::vector<std::string>& columns = {});
 
     // Yields once per value while it builds, so a wide row keeps the window
     // alive. The text stays valid until the next build().

@@ -15,9 +15,10 @@ std::vector<FieldInfo> fieldsOf(const Recordset& rows) {
 
 } // namespace
 
-TargetTable WindowTables::make(const std::string& name, const std::vector<FieldInfo>& fields) {
+TargetTable WindowTables::make(const std::string&, const std::string& target,
+                              const std::vector<FieldInfo>& fields) {
     TargetTable table;
-    table.create = CreateTableStatement(mTarget, name, fields);
+    table.create = CreateTableStatement(mTarget, target, fields);
     for (const FieldInfo& field : fields) {
         table.forms.push_back(BoundFormAsRead(field.adoType));
         table.largeObjects = table.largeObjects || isLongBinary(field.adoType);
@@ -88,28 +89,31 @@ std::string TableCopier::conflictingEntry(const std::string& name) const {
     return entry;
 }
 
-bool TableCopier::copy(const std::string& name) {
+bool TableCopier::copy(const std::string& name, const std::string& target) {
+    const std::string& targetName = target.empty() ? name : target;
     std::unique_ptr<Recordset> rows;
     std::optional<TargetTable> table;
     if (mOrder == ReplaceOrder::ReadThenDrop) {
         rows = read(name);
-        table = make(name, fieldsOf(*rows));
+        table = make(name, targetName, fieldsOf(*rows));
     }
-    if (!makeRoomFor(name))
+    if (!(table && table->existing) && !makeRoomFor(targetName))
         return false;
     if (!rows)
         rows = read(name);
-    write(name, *rows, std::move(table));
+    write(name, targetName, *rows, std::move(table));
     return true;
 }
 
-TablePlan TableCopier::plan(const std::string& name) {
+TablePlan TableCopier::plan(const std::string& name, const std::string& target) {
     const std::unique_ptr<Recordset> rows = read(name);
-    return {mMaker.make(name, fieldsOf(*rows)), rows->recordCount()};
+    return {mMaker.make(name, target.empty() ? name : target, fieldsOf(*rows)),
+            rows->recordCount()};
 }
 
-TargetTable TableCopier::make(const std::string& name, const std::vector<FieldInfo>& fields) {
-    TargetTable table = mMaker.make(name, fields);
+TargetTable TableCopier::make(const std::string& source, const std::string& target,
+                              const std::vector<FieldInfo>& fields) {
+    TargetTable table = mMaker.make(source, target, fields);
     if (!table.refusals.empty()) {
         std::string lines;
         for (const std::string& refusal : table.refusals)
@@ -136,14 +140,15 @@ std::unique_ptr<Recordset> TableCopier::read(const std::string& name) {
     // own pump); a pump beside the window stops the connections instead.
     mContext.events.runWhileWaiting(
         [&] {
-            rows = mSourceConnection.openRecordset(
-                SelectAllStatement(name), mDirection.sourceCursorType, mDirection.sourceLockType);
+            rows = mSourceConnection.openRecordset(SelectAllStatement(name, mCondition),
+                                                   mDirection.sourceCursorType,
+                                                   mDirection.sourceLockType);
         },
         [&] { mSourceConnection.cancel(); });
     return rows;
 }
 
-void TableCopier::write(const std::string& name, Recordset& rows,
+void TableCopier::write(const std::string& source, const std::string& target, Recordset& rows,
                         std::optional<TargetTable> table) {
     std::vector<FieldInfo> fields;
     for (int i = 0; i < rows.fieldCount(); ++i) {
@@ -151,16 +156,23 @@ void TableCopier::write(const std::string& name, Recordset& rows,
         fields.push_back(rows.fieldInfo(i));
     }
     if (!table)
-        table = make(name, fields);
-    mTargetConnection.execute(table->create);
-    mObserver.tableCreated(name, *table);
-    mObserver.tableRead(name, rows.recordCount());
-    mRows.send({mContext, mDirection.target, name, rows, mTargetConnection, mObserver, *table});
+        table = make(source, target, fields);
+    if (!table->existing) {
+        mTargetConnection.execute(table->create);
+        mObserver.tableCreated(target, *table);
+    }
+    if (!table->emptying.empty()) {
+        mObserver.tableEmptying(target);
+        mTargetConnection.execute(table->emptying);
+    }
+    mObserver.tableRead(target, rows.recordCount());
+    mRows.send({mContext, mDirection.target, target, rows, mTargetConnection, mObserver, *table});
     for (const std::string& index : table->indexes)
         mTargetConnection.execute(index);
     mContext.progress.setValue(0);
     rows.close();
-    mTarget.addItem(name);
+    if (!table->existing)
+        mTarget.addItem(target);
 }
 
 void SendTables(const OperationContext& context, const TransferDirection& direction) {

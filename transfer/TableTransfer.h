@@ -71,17 +71,23 @@ public:
     // The target list's entry a copy of the table would replace, in the
     // target's own letter case; empty when there is none.
     std::string conflictingEntry(const std::string& name) const;
-    // Copies one table; false when the user keeps the existing one. A table
-    // the target would refuse throws CopyRefused before anything is done.
-    bool copy(const std::string& name);
+    // Copies one table, as `target` on the target side (its own name when
+    // empty); false when the user keeps the existing one. A table the target
+    // would refuse throws CopyRefused before anything is done.
+    bool copy(const std::string& name, const std::string& target = {});
     // Reads the table and makes it as a copy would, and nothing more.
-    TablePlan plan(const std::string& name);
+    TablePlan plan(const std::string& name, const std::string& target = {});
+    // Reads only the rows that meet the condition (the user's own SQL) from
+    // now on; none reads every row.
+    void setRowCondition(std::string condition) { mCondition = std::move(condition); }
 
 private:
     bool makeRoomFor(const std::string& name);
     std::unique_ptr<Recordset> read(const std::string& name);
-    TargetTable make(const std::string& name, const std::vector<FieldInfo>& fields);
-    void write(const std::string& name, Recordset& rows, std::optional<TargetTable> table);
+    TargetTable make(const std::string& source, const std::string& target,
+                     const std::vector<FieldInfo>& fields);
+    void write(const std::string& source, const std::string& target, Recordset& rows,
+               std::optional<TargetTable> table);
 
     const OperationContext& mContext;
     const TransferDirection& mDirection;
@@ -93,6 +99,7 @@ private:
     ReplaceOrder mOrder;
     WindowTables mWindowTables;
     TableMaker& mMaker;
+    std::string mCondition;
 };
 
 // The whole operation, without failure handling of its own (see runGuarded).

@@ -23,6 +23,12 @@ struct TableChange {
 };
 
 struct TargetTable {
+    // Into a table that exists: nothing is dropped or created, the table is
+    // emptied first when `emptying` is given, and the INSERT names its
+    // columns (insertColumns, in the order of the source's).
+    bool existing = false;
+    std::string emptying;
+    std::vector<std::string> insertColumns;
     std::string create;
     std::vector<BoundForm> forms; // one per column
     bool largeObjects = false;    // whether a column is a BLOB or CLOB
@@ -44,9 +50,10 @@ public:
 class TableMaker {
 public:
     virtual ~TableMaker() = default;
-    // The table to make for the source table of that name, read whole with
-    // these fields, before the target is touched.
-    virtual TargetTable make(const std::string& name, const std::vector<FieldInfo>& fields) = 0;
+    // The table to make as `target` for the source table `source`, read
+    // whole with these fields, before the target is touched.
+    virtual TargetTable make(const std::string& source, const std::string& target,
+                             const std::vector<FieldInfo>& fields) = 0;
 };
 
 // The window's tables: CREATE TABLE with the simple column clauses, values
@@ -55,7 +62,8 @@ class WindowTables : public TableMaker {
 public:
     explicit WindowTables(Side target)
         : mTarget(target) {}
-    TargetTable make(const std::string& name, const std::vector<FieldInfo>& fields) override;
+    TargetTable make(const std::string& source, const std::string& target,
+                     const std::vector<FieldInfo>& fields) override;
 
 private:
     Side mTarget;

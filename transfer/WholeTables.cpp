@@ -73,8 +73,11 @@ std::vector<std::string> keptKey(const std::string& name, const TableDescription
 
 } // namespace
 
-TargetTable WholeTables::make(const std::string& name, const std::vector<FieldInfo>& fields) {
-    const TableDescription description = mSource.describeTable(name);
+// The table is described by its source name and made, and its changes said,
+// under the target's.
+TargetTable WholeTables::make(const std::string& source, const std::string& name,
+                              const std::vector<FieldInfo>& fields) {
+    const TableDescription description = mSource.describeTable(source);
     TargetTable table;
     addColumns(name, description, fields, table);
     addIndexes(name, description, fields, table);

@@ -20,7 +20,8 @@ public:
         : mTarget(target)
         , mSource(source)
         , mTargetConnection(targetConnection) {}
-    TargetTable make(const std::string& name, const std::vector<FieldInfo>& fields) override;
+    TargetTable make(const std::string& source, const std::string& target,
+                     const std::vector<FieldInfo>& fields) override;
 
 private:
     void addColumns(const std::string& name, const TableDescription& description,
