@@ -110,6 +110,11 @@ constexpr const char* kCopyExamples[][2] = {
     {"tallowmere copy --to oracle --plain EMP", "the window's table: no key, no index"},
     {"tallowmere copy --to oracle --batch-rows 5000 EMP", "5000 rows bound a transaction"},
     {"tallowmere copy --to oracle --row-by-row EMP", "the window's table and INSERT texts"},
+    {"tallowmere copy --to sqlanywhere --append EMP", "into the EMP that exists"},
+    {"tallowmere copy --to sqlanywhere --truncate --where \"DEPTNO = 10\" EMP",
+     "nightly refresh: emptied, refilled"},
+    {"tallowmere copy --to oracle --as CUSTOMERS_OLD customers", "under another name"},
+    {"tallowmere copy --to oracle --where \"balance > 0\" customers", "only the rows that meet it"},
 };
 constexpr size_t kHelpGap = 2;
 
@@ -146,7 +151,10 @@ std::string copyDescription(const std::vector<MappingTableRow>& mapping) {
            "anew, then every row, then its rows counted on the target.\n\n"
            "Each table arrives whole: every column as the target's own type, the primary key, "
            "NOT NULL and the indexes (not the foreign keys); --plain makes the window's simple "
-           "table instead. A decimal is sized by its values too.\n\n" +
+           "table instead. A decimal is sized by its values too.\n\n"
+           "--append and --truncate write into the table that exists instead, its columns "
+           "matched by name (letter case ignored towards SQL Anywhere); the others take their "
+           "defaults. --where takes your own SQL for the source database, sent as it is.\n\n" +
            columns(table) + "\nExamples:\n" + columns(examples);
 }
 
@@ -375,8 +383,8 @@ std::string plannedRead(const std::string& select) {
 }
 
 std::string columnNotOnTarget(const std::string& table, const std::string& column, Side side) {
-    return "the table " + quotedName(table) + " on the " + sideName(side) +
-           " side has no column " + quotedName(column) + " for the source's; nothing was written";
+    return "the table " + quotedName(table) + " on the " + sideName(side) + " side has no column " +
+           quotedName(column) + " for the source's; nothing was written";
 }
 
 std::string columnTakesDefault(const std::string& table, const std::string& column) {

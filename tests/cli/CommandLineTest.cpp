@@ -6,14 +6,16 @@
 #include "support/TestDatabases.h"
 
 #include <QCoreApplication>
+#include <QProcess>
 
 #include <gtest/gtest.h>
 
 namespace tallowmere::cli {
 namespace {
 
+// The words as a shell splits them, quotes kept together.
 ParsedCommandLine parse(const QString& line) {
-    QStringList words = line.split(' ', Qt::SkipEmptyParts);
+    QStringList words = QProcess::splitCommand(line);
     words.prepend(QStringLiteral("tallowmere"));
     return ParseCommandLine(words);
 }
@@ -101,6 +103,13 @@ TEST(CommandLineWords, CommandsTakeTheirSideTablesAndOptions) {
     const CommandRequest rowByRow = request(parse("copy --to oracle --row-by-row EMP"));
     EXPECT_TRUE(rowByRow.rowByRow && rowByRow.plain && !rowByRow.plan);
     EXPECT_FALSE(copy.plain || copy.plan);
+    // Into the table that exists, under another name, of the rows that meet a condition.
+    const CommandRequest into =
+        request(parse("copy --to sqlanywhere --truncate EMP --as EMP_COPY --where \"SAL > 10\""));
+    EXPECT_TRUE(into.into == IntoTarget::Truncate && !into.overwrite);
+    EXPECT_EQ(into.as, "EMP_COPY");
+    EXPECT_EQ(into.where, "SAL > 10");
+    EXPECT_EQ(copy.into, IntoTarget::NewTable);
     const CommandRequest plainPlan = request(parse("copy --to oracle --plain --plan EMP"));
     EXPECT_TRUE(plainPlan.plain && plainPlan.plan && !plainPlan.rowByRow);
     // --batch-rows from 1 to its most, which the help shows.
@@ -139,6 +148,14 @@ TEST(CommandLineWords, WrongLinesAreRefusedNamingTheCommandWhoseHelpTellsMore) {
          texts::kBatchRowsOrRowByRow},
         {"copy --to oracle EMP EMP", "copy", texts::tableNamedTwice("EMP")},
         {"copy --to oracle EMP DEPT EMP", "copy", texts::tableNamedTwice("EMP")},
+        {"copy --to oracle --append --truncate EMP", "copy", texts::kOneWayIntoTarget},
+        {"copy --to oracle --overwrite --append EMP", "copy", texts::kOneWayIntoTarget},
+        {"copy --to oracle --truncate --overwrite EMP", "copy", texts::kOneWayIntoTarget},
+        {"copy --to oracle --append --plain EMP", "copy", texts::kPlainMakesTable},
+        {"copy --to oracle --as X EMP DEPT", "copy", texts::kAsTakesOneTable},
+        {"copy --to oracle --as X --all", "copy", texts::kAsTakesOneTable},
+        {"copy --to oracle --as= EMP", "copy", texts::kAsNeedsName},
+        {"copy --to oracle --where \" \" EMP", "copy", texts::kWhereNeedsCondition},
         {"drop sqlanywhere", "drop", texts::kDropNeedsTables},
         {"drop oracle A B A", "drop", texts::tableNamedTwice("A")},
         {"rename oracle a", "rename", texts::kRenameNeedsTwoNames},
