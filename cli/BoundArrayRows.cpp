@@ -19,14 +19,14 @@ public:
             fields.push_back(job.rows.fieldInfo(i));
         const bool oneRowAtATime =
             job.target == Side::Oracle && !kOracleTakesLargeObjectArrays && job.made.largeObjects;
-        mArray = job.connection.prepareRowArray(BoundInsertText(job.table, fields.size(), job.made.insertColumns), fields,
-                                                arrayRows, oneRowAtATime ? 1 : arrayRows,
-                                                job.made.forms);
+        mArray = job.connection.prepareRowArray(
+            BoundInsertText(job.table, fields.size(), job.made.insertColumns), fields, arrayRows,
+            oneRowAtATime ? 1 : arrayRows, job.made.forms);
     }
 
+    // Until the rows end: they may still be read as they are sent.
     void sendAll() {
-        const long count = mJob.rows.recordCount();
-        for (long row = 0; row < count; ++row) {
+        while (!mJob.rows.eof()) {
             mJob.context.events.yield();
             if (!mArray->addRow(mJob.rows)) { // full, or its memory budget is reached
                 sendArray();

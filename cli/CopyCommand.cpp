@@ -17,6 +17,15 @@ constexpr const char* kPlanComment = "-- ";
 constexpr const char* kPlanGap = "  ";
 constexpr const char* kPlanValues = "...";
 
+// Rows read beside the sending wait in a queue of so many parts, each of one
+// array's rows and its share of one budget for them all.
+constexpr size_t kQueuedParts = 4;
+constexpr size_t kQueuedBudget = kRowArrayBudget;
+
+QueueShape queueShape(size_t arrayRows) {
+    return {arrayRows, kQueuedBudget / kQueuedParts, kQueuedParts};
+}
+
 long countRows(Connection& connection, const std::string& table) {
     const auto result = connection.openRecordset(CountRowsStatement(table));
     const FieldValue& count = result->value(0);
@@ -54,6 +63,7 @@ void CommandRun::copy() {
     TableCopier copier(mContext, direction, connections, rows, mProgress,
                        ReplaceOrder::ReadThenDrop, maker);
     copier.setRowCondition(mRequest.where);
+    copier.readBesideSending(queueShape(mRequest.arrayRows));
     for (const std::string& table : tables) {
         const std::string& name = mRequest.as.empty() ? table : mRequest.as;
         if (mRequest.plan)
@@ -79,6 +89,8 @@ void CommandRun::planTable(TableCopier& copier, const std::string& table, const 
     mProgress.abandonTable();
     if (!mRequest.where.empty())
         comment(texts::plannedRead(SelectAllStatement(table, mRequest.where)));
+    if (plan.readWhole)
+        comment(texts::plannedWholeRead(table, *plan.readWhole));
     if (!intoExisting && !existing.empty() && !mRequest.overwrite)
         comment(texts::planStopsAtExisting(existing, targetSide));
     if (!intoExisting && !existing.empty())

@@ -66,7 +66,10 @@ void CopyProgress::rowsReadSoFar(long rows) {
 }
 
 void CopyProgress::tableRead(const std::string& name, long rows) {
+    const bool readBesideSending = mTotal < 0;
     mTotal = rows;
+    if (readBesideSending) // the read's end, after the rows it sent
+        return;
     mSendStart = std::chrono::steady_clock::now();
     if (mRedraw)
         draw(texts::progressLine(name, 0, rows, 0));

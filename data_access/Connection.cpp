@@ -7,6 +7,10 @@ namespace tallowmere {
 // A connection without transactions, parameter arrays or a catalogue, such as a test's
 // fake, refuses them as ADO refuses what a provider does not support.
 
+std::unique_ptr<ResultParts> Connection::openParts(const std::string& commandText) {
+    return std::make_unique<RecordsetParts>(openRecordset(commandText));
+}
+
 void Connection::setAutoCommit(bool) {
     throw adoError(AdoError::NotCapable);
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "Recordset.h"
+#include "ResultParts.h"
 #include "RowArrayInsert.h"
 #include "TableDescription.h"
 
@@ -38,6 +39,10 @@ public:
     virtual std::unique_ptr<Recordset>
     openRecordset(const std::string& commandText, CursorType cursorType = CursorType::Unspecified,
                   LockType lockType = LockType::Unspecified) = 0;
+    // The same result read a part at a time, forward only. The parts must be
+    // destroyed before this connection closes. Unless a connection reads
+    // its parts as they come, the result is read whole first.
+    virtual std::unique_ptr<ResultParts> openParts(const std::string& commandText);
     // Rows with at least TABLE_NAME and TABLE_TYPE, unrestricted.
     virtual std::unique_ptr<Recordset> openSchema(int schema) = 0;
     virtual void close() = 0;

@@ -29,6 +29,8 @@ public:
     const std::vector<FieldInfo>& fields() const { return mFields; }
     long rowCount() const { return mRowCount; }
     bool spilledToFile() const { return mFile != nullptr; }
+    // The bytes its values take in memory, lengths included.
+    size_t bytes() const { return mBuffer.size(); }
 
     // Writing: one value at a time, field by field, then endRow(). The digits
     // of each number widen its field's widest as it arrives, and every value

@@ -230,6 +230,22 @@ BoundForm BoundFormInto(const ColumnDescription& column, int sourceAdoType) {
     }
 }
 
+FieldInfo WidestValues(const FieldInfo& described) {
+    // Wider than any type holds, so every type that hangs on them changes.
+    constexpr long kMostDigits = 1000;
+    constexpr size_t kLongest = size_t(1) << 30;
+    FieldInfo widest = described;
+    widest.widest = {kMostDigits, kMostDigits, 2 * kMostDigits};
+    widest.longest = kLongest;
+    widest.holdsEmpty = true;
+    return widest;
+}
+
+bool MayBeEmpty(int adoType) {
+    const int code = static_cast<int16_t>(adoType);
+    return !isNumberType(code) && code != adDBDate && code != adDBTime && code != adDBTimeStamp;
+}
+
 bool HoldsLargeObjects(const ColumnDescription& column) {
     return column.sqlType == SQL_LONGVARBINARY || column.sqlType == SQL_LONGVARCHAR ||
            column.sqlType == SQL_WLONGVARCHAR;

@@ -48,6 +48,14 @@ struct WholeColumnType {
 WholeColumnType WholeColumnTypeFor(Side target, const ColumnDescription& column,
                                    const FieldInfo& read, bool typesBoundValues);
 
+// The field as if its values were the widest and longest there can be, and
+// some empty: a column whose type for these differs from its type for the
+// field as described has a type that hangs on the values read.
+FieldInfo WidestValues(const FieldInfo& described);
+// Whether a value read as this type can be an empty text (which goes as
+// NULL): any but a number, a date or a time.
+bool MayBeEmpty(int adoType);
+
 // How a value read as sourceAdoType is bound for a column of a table that
 // exists: by the column's type (a date as a date, a double as a double) when
 // the value is of that kind, so no session's formats stand between them;

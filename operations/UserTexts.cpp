@@ -228,8 +228,10 @@ std::string standingText(const CopyStanding& standing) {
     if (!standing.keptTable.empty())
         return "; table \"" + standing.table + "\" not copied" +
                targetKept(standing.keptTable, standing.target);
-    std::string text = "; table \"" + standing.table + "\": " + std::to_string(standing.written) +
-                       " of " + std::to_string(standing.total) + " rows written";
+    std::string text =
+        "; table \"" + standing.table + "\": " + std::to_string(standing.written) +
+        (standing.total < 0 ? std::string(" rows written, its rows still being read")
+                            : " of " + std::to_string(standing.total) + " rows written");
     if (standing.emptied)
         text += " after it was emptied";
     if (standing.unsure > 0)
@@ -279,8 +281,9 @@ std::string readingLine(const std::string& table, long rows, long perSecond) {
 }
 
 std::string progressLine(const std::string& table, long done, long total, long perSecond) {
-    return table + ": " + std::to_string(done) + " of " + std::to_string(total) + " rows, " +
-           std::to_string(perSecond) + " rows/s";
+    const std::string of = total < 0 ? "" : " of " + std::to_string(total);
+    return table + ": " + std::to_string(done) + of + " rows, " + std::to_string(perSecond) +
+           " rows/s";
 }
 
 std::string tableDoneLine(const std::string& table, long rows, double seconds, long perSecond) {
@@ -376,6 +379,24 @@ std::string planStopsAtExisting(const std::string& table, Side side) {
 std::string planStopsAtMissing(const std::string& table, Side side) {
     return "there is no table " + quotedName(table) + " on the " + sideName(side) +
            " side: the copy stops here";
+}
+
+std::string readWholeToReplace(const std::string& table) {
+    return "the table " + quotedName(table) + " it replaces stays until every row is read";
+}
+
+std::string sizedByValues(const std::string& table, const std::string& column) {
+    return "the type of " + quotedName(table) + "." + quotedName(column) +
+           " is sized by its values";
+}
+
+std::string notNullHangsOnValues(const std::string& table, const std::string& column) {
+    return quotedName(table) + "." + quotedName(column) +
+           " keeps NOT NULL only if none of its values is empty";
+}
+
+std::string plannedWholeRead(const std::string& table, const std::string& why) {
+    return quotedName(table) + " is read whole before anything is sent: " + why;
 }
 
 std::string plannedRead(const std::string& select) {

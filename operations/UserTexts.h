@@ -139,7 +139,8 @@ std::string rowCountDiffers(const std::string& table, long read, long counted);
 struct CopyStanding {
     std::string table; // empty when no table was under way
     long written = 0;
-    long total = 0;
+    long total = 0; // below 0 while the rows are read as they are sent
+
     long unsure = 0;
     // The table on the target a copy was to replace or fill, while it is
     // as it was.
@@ -188,6 +189,12 @@ std::string indexNameTaken(const std::string& table, const std::string& index,
 std::string plannedRows(long rows, bool rowByRow, size_t arrayRows);
 std::string planStopsAtExisting(const std::string& table, Side side);
 std::string planStopsAtMissing(const std::string& table, Side side);
+// Why a copy reads a table whole before it makes it, rather than reading its
+// rows beside sending them; and the plan's line that says so.
+std::string readWholeToReplace(const std::string& table);
+std::string sizedByValues(const std::string& table, const std::string& column);
+std::string notNullHangsOnValues(const std::string& table, const std::string& column);
+std::string plannedWholeRead(const std::string& table, const std::string& why);
 // The rows a plan's copy reads, when a condition chooses them.
 std::string plannedRead(const std::string& select);
 // Into a table that exists: a source column it lacks, which stops the copy

@@ -20,6 +20,12 @@ public:
         , mEmptyFirst(emptyFirst) {}
     TargetTable make(const std::string& source, const std::string& target,
                      const std::vector<FieldInfo>& fields) override;
+    // Nothing of the table hangs on the values: it is there.
+    std::optional<std::string> valuesNeeded(const std::string&,
+                                            const std::vector<FieldInfo>&) override {
+        return std::nullopt;
+    }
+    bool intoExisting() const override { return true; }
 
 private:
     const ColumnDescription* columnFor(const TableDescription& description,

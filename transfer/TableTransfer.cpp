@@ -1,7 +1,9 @@
 #include "TableTransfer.h"
 
 #include "Main.h"
+#include "QueuedRows.h"
 #include "RowStatement.h"
+#include "data_access/SqlColumnTypes.h"
 
 namespace tallowmere {
 namespace {
@@ -16,7 +18,7 @@ std::vector<FieldInfo> fieldsOf(const Recordset& rows) {
 } // namespace
 
 TargetTable WindowTables::make(const std::string&, const std::string& target,
-                              const std::vector<FieldInfo>& fields) {
+                               const std::vector<FieldInfo>& fields) {
     TargetTable table;
     table.create = CreateTableStatement(mTarget, target, fields);
     for (const FieldInfo& field : fields) {
@@ -24,6 +26,15 @@ TargetTable WindowTables::make(const std::string&, const std::string& target,
         table.largeObjects = table.largeObjects || isLongBinary(field.adoType);
     }
     return table;
+}
+
+std::optional<std::string> WindowTables::valuesNeeded(const std::string& source,
+                                                      const std::vector<FieldInfo>& fields) {
+    for (const FieldInfo& field : fields) {
+        if (ColumnClause(mTarget, field) != ColumnClause(mTarget, WidestValues(field)))
+            return texts::sizedByValues(source, field.name);
+    }
+    return std::nullopt;
 }
 
 const TransferDirection kToSqlAnywhere{
@@ -91,24 +102,48 @@ std::string TableCopier::conflictingEntry(const std::string& name) const {
 
 bool TableCopier::copy(const std::string& name, const std::string& target) {
     const std::string& targetName = target.empty() ? name : target;
-    std::unique_ptr<Recordset> rows;
-    std::optional<TargetTable> table;
-    if (mOrder == ReplaceOrder::ReadThenDrop) {
-        rows = read(name);
-        table = make(name, targetName, fieldsOf(*rows));
+    if (mOrder == ReplaceOrder::DropThenRead) {
+        if (!makeRoomFor(targetName))
+            return false;
+        const std::unique_ptr<Recordset> rows = read(name);
+        write(name, targetName, *rows, std::nullopt);
+        return true;
     }
-    if (!(table && table->existing) && !makeRoomFor(targetName))
+    std::unique_ptr<ResultParts> parts = openParts(name);
+    if (mQueue && !wholeReadReason(name, targetName, parts->fields())) {
+        TargetTable table = make(name, targetName, parts->fields());
+        if (!table.existing && !makeRoomFor(targetName))
+            return false;
+        QueuedRows rows(std::move(parts), *mQueue);
+        write(name, targetName, rows, std::move(table));
+        return true;
+    }
+    const std::unique_ptr<Recordset> rows = parts->rest();
+    parts.reset();
+    TargetTable table = make(name, targetName, fieldsOf(*rows));
+    if (!table.existing && !makeRoomFor(targetName))
         return false;
-    if (!rows)
-        rows = read(name);
     write(name, targetName, *rows, std::move(table));
     return true;
 }
 
 TablePlan TableCopier::plan(const std::string& name, const std::string& target) {
+    const std::string& targetName = target.empty() ? name : target;
     const std::unique_ptr<Recordset> rows = read(name);
-    return {mMaker.make(name, target.empty() ? name : target, fieldsOf(*rows)),
-            rows->recordCount()};
+    const std::vector<FieldInfo> fields = fieldsOf(*rows);
+    TablePlan plan{mMaker.make(name, targetName, fields), rows->recordCount(), std::nullopt};
+    if (mQueue)
+        plan.readWhole = wholeReadReason(name, targetName, fields);
+    return plan;
+}
+
+std::optional<std::string> TableCopier::wholeReadReason(const std::string& source,
+                                                        const std::string& target,
+                                                        const std::vector<FieldInfo>& fields) {
+    const std::string existing = conflictingEntry(target);
+    if (!existing.empty() && !mMaker.intoExisting())
+        return texts::readWholeToReplace(existing);
+    return mMaker.valuesNeeded(source, fields);
 }
 
 TargetTable TableCopier::make(const std::string& source, const std::string& target,
@@ -132,6 +167,14 @@ bool TableCopier::makeRoomFor(const std::string& name) {
     mTargetConnection.execute(DropTableStatement(existing));
     RemoveListItem(mTarget, existing); // the entry whose table was dropped
     return true;
+}
+
+std::unique_ptr<ResultParts> TableCopier::openParts(const std::string& name) {
+    std::unique_ptr<ResultParts> parts;
+    mContext.events.runWhileWaiting(
+        [&] { parts = mSourceConnection.openParts(SelectAllStatement(name, mCondition)); },
+        [&] { mSourceConnection.cancel(); });
+    return parts;
 }
 
 std::unique_ptr<Recordset> TableCopier::read(const std::string& name) {
@@ -165,8 +208,11 @@ void TableCopier::write(const std::string& source, const std::string& target, Re
         mObserver.tableEmptying(target);
         mTargetConnection.execute(table->emptying);
     }
-    mObserver.tableRead(target, rows.recordCount());
+    const long known = rows.recordCount(); // unknown while the rows are read as they go
+    mObserver.tableRead(target, known);
     mRows.send({mContext, mDirection.target, target, rows, mTargetConnection, mObserver, *table});
+    if (known < 0)
+        mObserver.tableRead(target, rows.recordCount());
     for (const std::string& index : table->indexes)
         mTargetConnection.execute(index);
     mContext.progress.setValue(0);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "Datatype.h"
+#include "QueuedRows.h"
 #include "RowSender.h"
 #include "TargetTable.h"
 #include "operations/OperationContext.h"
@@ -56,6 +57,9 @@ enum class ReplaceOrder { DropThenRead, ReadThenDrop };
 struct TablePlan {
     TargetTable table;
     long rows = 0;
+    // Why a copy reads the table whole before making it, when it reads its
+    // rows beside sending them otherwise.
+    std::optional<std::string> readWhole;
 };
 
 // Copies tables one by one, by their source names, in one direction: the
@@ -80,8 +84,18 @@ public:
     // Reads only the rows that meet the condition (the user's own SQL) from
     // now on; none reads every row.
     void setRowCondition(std::string condition) { mCondition = std::move(condition); }
+    // From now on a copy in the order ReadThenDrop reads its rows beside
+    // sending them, through a queue of this shape, where the table it makes
+    // does not hang on values not yet read (see wholeReadReason).
+    void readBesideSending(QueueShape shape) { mQueue = shape; }
 
 private:
+    // Why the table is read whole first: one that exists is dropped only
+    // once the copy has read every row, and a table whose making hangs on
+    // its values is made once they are all read.
+    std::optional<std::string> wholeReadReason(const std::string& source, const std::string& target,
+                                               const std::vector<FieldInfo>& fields);
+    std::unique_ptr<ResultParts> openParts(const std::string& name);
     bool makeRoomFor(const std::string& name);
     std::unique_ptr<Recordset> read(const std::string& name);
     TargetTable make(const std::string& source, const std::string& target,
@@ -100,6 +114,7 @@ private:
     WindowTables mWindowTables;
     TableMaker& mMaker;
     std::string mCondition;
+    std::optional<QueueShape> mQueue;
 };
 
 // The whole operation, without failure handling of its own (see runGuarded).

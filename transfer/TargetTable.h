@@ -8,6 +8,7 @@
 #include "data_access/RowArrayInsert.h"
 #include "data_access/Side.h"
 
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -54,6 +55,13 @@ public:
     // whole with these fields, before the target is touched.
     virtual TargetTable make(const std::string& source, const std::string& target,
                              const std::vector<FieldInfo>& fields) = 0;
+    // Why make() needs every value read first (a column sized by its
+    // values, a NOT NULL kept only without empty texts); none when the fields
+    // as described make the table.
+    virtual std::optional<std::string> valuesNeeded(const std::string& source,
+                                                    const std::vector<FieldInfo>& fields) = 0;
+    // Whether its rows go into the table that exists rather than a new one.
+    virtual bool intoExisting() const { return false; }
 };
 
 // The window's tables: CREATE TABLE with the simple column clauses, values
@@ -64,6 +72,8 @@ public:
         : mTarget(target) {}
     TargetTable make(const std::string& source, const std::string& target,
                      const std::vector<FieldInfo>& fields) override;
+    std::optional<std::string> valuesNeeded(const std::string& source,
+                                            const std::vector<FieldInfo>& fields) override;
 
 private:
     Side mTarget;

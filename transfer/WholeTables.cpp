@@ -73,11 +73,39 @@ std::vector<std::string> keptKey(const std::string& name, const TableDescription
 
 } // namespace
 
+std::optional<std::string> WholeTables::valuesNeeded(const std::string& source,
+                                                     const std::vector<FieldInfo>& fields) {
+    const TableDescription& description = described(source);
+    for (const FieldInfo& read : fields) {
+        const ColumnDescription* column = columnOf(description, read.name);
+        if (!column)
+            return std::nullopt; // make() refuses the table
+        const bool bound = description.typesBoundValues;
+        if (WholeColumnTypeFor(mTarget, *column, read, bound).type !=
+            WholeColumnTypeFor(mTarget, *column, WidestValues(read), bound).type)
+            return texts::sizedByValues(source, read.name);
+        const bool inKey = std::find(description.primaryKey.begin(), description.primaryKey.end(),
+                                     read.name) != description.primaryKey.end();
+        if ((!column->nullable || inKey) && MayBeEmpty(read.adoType))
+            return texts::notNullHangsOnValues(source, read.name);
+    }
+    return std::nullopt;
+}
+
+// The description of the source table, read once for the valuesNeeded() and
+// make() of one copy.
+const TableDescription& WholeTables::described(const std::string& source) {
+    if (!mDescribed || mDescribed->first != source)
+        mDescribed = {source, mSource.describeTable(source)};
+    return mDescribed->second;
+}
+
 // The table is described by its source name and made, and its changes said,
 // under the target's.
 TargetTable WholeTables::make(const std::string& source, const std::string& name,
                               const std::vector<FieldInfo>& fields) {
-    const TableDescription description = mSource.describeTable(source);
+    const TableDescription description = described(source);
+    mDescribed.reset(); // the next copy of it reads the catalogue anew
     TargetTable table;
     addColumns(name, description, fields, table);
     addIndexes(name, description, fields, table);

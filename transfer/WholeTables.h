@@ -22,8 +22,11 @@ public:
         , mTargetConnection(targetConnection) {}
     TargetTable make(const std::string& source, const std::string& target,
                      const std::vector<FieldInfo>& fields) override;
+    std::optional<std::string> valuesNeeded(const std::string& source,
+                                            const std::vector<FieldInfo>& fields) override;
 
 private:
+    const TableDescription& described(const std::string& source);
     void addColumns(const std::string& name, const TableDescription& description,
                     const std::vector<FieldInfo>& fields, TargetTable& table) const;
     void addIndexes(const std::string& name, const TableDescription& description,
@@ -35,6 +38,7 @@ private:
     Connection& mSource;
     Connection& mTargetConnection;
     std::optional<long> mLongestName;
+    std::optional<std::pair<std::string, TableDescription>> mDescribed;
     // Towards Oracle, each index name of the schema and its table, read anew
     // for each table, as the tables before it added theirs.
     std::map<std::string, std::string> mIndexTables;

@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cctype>
 #include <csignal>
+#include <regex>
 #include <thread>
 
 #include <gtest/gtest.h>
@@ -108,12 +109,12 @@ TEST_F(CommandRun, OverwriteInterruptedDuringTheReadLeavesTheOldTableAsItWas) {
 }
 
 // The rows the failure message says were written: "N of M rows written".
+// The rows a message says were written: "N of M rows written", or "N rows
+// written" while the table was still read; -1 when it says neither.
 long rowsSaidWritten(const std::string& message) {
-    const size_t of = message.find(" of ");
-    size_t start = of;
-    while (start > 0 && std::isdigit(static_cast<unsigned char>(message[start - 1])))
-        --start;
-    return of == std::string::npos ? -1 : std::stol(message.substr(start, of - start));
+    std::smatch said;
+    static const std::regex written("(\\d+)( of \\d+)? rows written");
+    return std::regex_search(message, said, written) ? std::stol(said[1]) : -1;
 }
 
 TEST_F(CommandRun, ALostConnectionIsSaidAsSuchWithTheRowsWrittenAndNoRowBlamed) {
