@@ -74,7 +74,7 @@ QString syntaxOf(const QString& command) {
     if (command == kCopy)
         return QStringLiteral("copy --to sqlanywhere|oracle [--plan] [--plain] "
                               "[--overwrite | --append | --truncate] [--as NAME] "
-                              "[--where CONDITION] [--batch-rows N | --row-by-row] "
+                              "[--where CONDITION] [--batch-rows N | --row-by-row] [--jobs N] "
                               "(TABLE... | --all)");
     if (command == kDrop)
         return QStringLiteral("drop oracle|sqlanywhere TABLE...");

@@ -48,9 +48,24 @@ void CommandRun::sayFailure(const std::exception& error,
 
 void CommandRun::sayInterrupted() const {
     // A progress line may stand on the terminal: the message starts below it.
-    std::fprintf(mEnvironment.err, "%s%s\n", mEnvironment.errIsTerminal ? "\n" : "",
-                 texts::interrupted(mProgress.standing()).c_str());
+    std::fputs(mEnvironment.errIsTerminal ? "\n" : "", mEnvironment.err);
+    for (const CopyProgress::Standing& standing : standings())
+        std::fprintf(mEnvironment.err, "%s\n", texts::interrupted(standing).c_str());
     std::fflush(mEnvironment.err);
+}
+
+std::vector<CopyProgress::Standing> CommandRun::standings() const {
+    const std::lock_guard lock(mJobsLock);
+    if (mJobProgress.empty())
+        return {mProgress.standing()};
+    std::vector<CopyProgress::Standing> under;
+    for (const auto& progress : mJobProgress) {
+        if (!progress->standing().table.empty())
+            under.push_back(progress->standing());
+    }
+    if (under.empty())
+        under.push_back({}); // said as a plain interrupt
+    return under;
 }
 
 } // namespace tallowmere::cli

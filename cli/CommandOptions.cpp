@@ -34,8 +34,7 @@ std::optional<std::string> tableNamedTwice(const QStringList& tables) {
 CommandParser::CommandParser(const QString& command, const std::string& description,
                              const QString& syntax)
     : help({QStringLiteral("h"), QStringLiteral("help")}, q(texts::kCommandHelpOptionHelp))
-    , version({QStringLiteral("v"), QStringLiteral("version")},
-              q(texts::kCommandVersionOptionHelp))
+    , version({QStringLiteral("v"), QStringLiteral("version")}, q(texts::kCommandVersionOptionHelp))
     , sid(QStringLiteral("oracle-sid"), q(texts::kSidOptionHelp), QStringLiteral("sid"))
     , user(QStringLiteral("oracle-user"), q(texts::kUserOptionHelp), QStringLiteral("user"))
     , dsn(QStringLiteral("dsn"), q(texts::kDsnOptionHelp), QStringLiteral("name"))
@@ -47,10 +46,13 @@ CommandParser::CommandParser(const QString& command, const std::string& descript
     , where(QStringLiteral("where"), q(texts::kWhereOptionHelp), QStringLiteral("condition"))
     , all(QStringLiteral("all"), q(texts::kAllOptionHelp))
     , batchRows(QStringLiteral("batch-rows"),
-                QString::fromStdString(texts::batchRowsOptionHelp(
-                    BoundArrayRows::kDefaultArrayRows, BoundArrayRows::kMostArrayRows)),
+                QString::fromStdString(texts::batchRowsOptionHelp(BoundArrayRows::kDefaultArrayRows,
+                                                                  BoundArrayRows::kMostArrayRows)),
                 QStringLiteral("rows"), QString::number(BoundArrayRows::kDefaultArrayRows))
     , rowByRow(QStringLiteral("row-by-row"), q(texts::kRowByRowOptionHelp))
+    , jobs(QStringLiteral("jobs"),
+           QString::fromStdString(texts::jobsOptionHelp(kDefaultJobs, kMostJobs)),
+           QStringLiteral("n"), QString::number(kDefaultJobs))
     , plain(QStringLiteral("plain"), q(texts::kPlainOptionHelp))
     , plan(QStringLiteral("plan"), q(texts::kPlanOptionHelp)) {
     parser.setApplicationDescription(QString::fromStdString(description));
@@ -58,7 +60,7 @@ CommandParser::CommandParser(const QString& command, const std::string& descript
     parser.addOption(version);
     if (command == kCopy) {
         for (const QCommandLineOption* option : {&to, &overwrite, &append, &truncate, &as, &where,
-                                                 &all, &batchRows, &rowByRow, &plain, &plan})
+                                                 &all, &batchRows, &rowByRow, &jobs, &plain, &plan})
             parser.addOption(*option);
     }
     parser.addOption(sid);

@@ -44,6 +44,7 @@ struct CommandParser {
     QCommandLineOption all;
     QCommandLineOption batchRows;
     QCommandLineOption rowByRow;
+    QCommandLineOption jobs;
     QCommandLineOption plain;
     QCommandLineOption plan;
 };

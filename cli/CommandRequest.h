@@ -29,6 +29,11 @@ struct SettingOverrides {
 // emptied first.
 enum class IntoTarget { NewTable, Append, Truncate };
 
+// Tables copied at once with --jobs: one unless asked; at most so many, as
+// each takes a connection on either server and memory of its own.
+inline constexpr size_t kDefaultJobs = 1;
+inline constexpr size_t kMostJobs = 16;
+
 struct CommandRequest {
     CommandKind kind = CommandKind::Windows;
     QString answer;                  // Answer: the text to print (help or version)
@@ -44,6 +49,8 @@ struct CommandRequest {
     // copy: rows bound in arrays of so many, a transaction each; or, with
     // rowByRow, the window's way, one INSERT text a row.
     size_t arrayRows = BoundArrayRows::kDefaultArrayRows;
+    // copy: tables copied at once, each on its own pair of connections.
+    size_t jobs = kDefaultJobs;
     bool rowByRow = false;
     // copy: the window's tables rather than whole ones (rowByRow implies it),
     // and only what the copy would do, printed.

@@ -6,6 +6,7 @@
 #include "BoundArrayRows.h"
 #include "CommandFailure.h"
 #include "Commands.h"
+#include "CopyWorker.h"
 #include "Interrupt.h"
 #include "TerminalSide.h"
 
@@ -41,7 +42,8 @@ public:
         , mConnections(environment.connections)
         , mFields(environment.settings, request.overrides, environment.oraclePassword)
         , mPrompts(request.overwrite, request.tables.size() > 1 ? request.tables[1] : "")
-        , mProgress(environment.err, environment.errIsTerminal)
+        , mLine(environment.err, environment.errIsTerminal)
+        , mProgress(mLine, 0)
         , mInterrupt([this] { mConnections.cancelAll(); }, [this] { sayInterrupted(); })
         , mEvents(mInterrupt)
         , mContext{mSqlAnywhereList, mOracleList,  mPrompts, mPointer, mBar,
@@ -63,11 +65,15 @@ private:
     void copy();
     void drop();
     void rename();
+    std::string targetName(const std::string& table) const;
     // Each copies or plans the source table `table` as `name` on the target.
-    void copyTable(TableCopier& copier, Connection& target, const std::string& table,
-                   const std::string& name, Side targetSide);
-    void planTable(TableCopier& copier, const std::string& table, const std::string& name,
-                   Side targetSide);
+    void copyTable(CopyWorker& worker, CopyProgress& progress, const std::string& table,
+                   const std::string& name);
+    void planTable(CopyWorker& worker, const std::string& table, const std::string& name);
+    // Up to --jobs tables at once, each worker on its own connections.
+    void copyInJobs(const TransferDirection& direction, const std::vector<std::string>& tables);
+    // Where each table under way stands: the one copied, or each worker's.
+    std::vector<CopyProgress::Standing> standings() const;
 
     void sayFailure(const std::exception& error, const CopyProgress::Standing& standing) const;
     void sayInterrupted() const;
@@ -79,7 +85,12 @@ private:
     TerminalPrompts mPrompts;
     UnseenPointer mPointer;
     UnseenBar mBar;
+    ProgressLine mLine;
     CopyProgress mProgress;
+    // Each worker's progress while tables are copied at once.
+    mutable std::mutex mJobsLock;
+    std::vector<std::unique_ptr<CopyProgress>> mJobProgress;
+    mutable std::mutex mOutputLock; // a line of standard output at a time
     Interrupt mInterrupt;
     InterruptibleEvents mEvents;
     ReportingList mSqlAnywhereList;

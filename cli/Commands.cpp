@@ -108,6 +108,7 @@ void CommandRun::select(Side side, const std::vector<std::string>& tables) {
 // Every line of standard output goes through here: one that cannot be
 // written stops the run, so a full disk never passes for a finished list.
 void CommandRun::printLine(const std::string& line) const {
+    const std::lock_guard lock(mOutputLock);
     if (std::fprintf(mEnvironment.out, "%s\n", line.c_str()) < 0 ||
         std::fflush(mEnvironment.out) != 0)
         throw CommandFailure(texts::outputNotWritten(std::strerror(errno)));

@@ -4,9 +4,9 @@
 // its plan, printed. Or the rows go into tables that exist.
 #include "CommandRun.h"
 
-#include "transfer/ExistingTables.h"
+#include "CopyWorker.h"
+
 #include "transfer/Main.h"
-#include "transfer/WholeTables.h"
 
 namespace tallowmere::cli {
 namespace {
@@ -16,15 +16,6 @@ namespace {
 constexpr const char* kPlanComment = "-- ";
 constexpr const char* kPlanGap = "  ";
 constexpr const char* kPlanValues = "...";
-
-// Rows read beside the sending wait in a queue of so many parts, each of one
-// array's rows and its share of one budget for them all.
-constexpr size_t kQueuedParts = 4;
-constexpr size_t kQueuedBudget = kRowArrayBudget;
-
-QueueShape queueShape(size_t arrayRows) {
-    return {arrayRows, kQueuedBudget / kQueuedParts, kQueuedParts};
-}
 
 long countRows(Connection& connection, const std::string& table) {
     const auto result = connection.openRecordset(CountRowsStatement(table));
@@ -42,42 +33,31 @@ void CommandRun::copy() {
     const std::vector<std::string> tables = mRequest.all
                                                 ? static_cast<const PlainTableList&>(source).texts()
                                                 : listed(direction.source, mRequest.tables);
+    if (mRequest.jobs > 1 && tables.size() > 1 && !mRequest.plan)
+        return copyInJobs(direction, tables);
 
-    TransferConnections connections(mContext, direction);
-    connections.source().setReadProgress([this](long rows) { mProgress.rowsReadSoFar(rows); });
     reportingList(direction.target).onRemoved = [this](const std::string&) {
         mProgress.targetDropped();
     };
-    InsertTextRows insertTexts;
-    BoundArrayRows arrays(mRequest.arrayRows);
-    RowSender& rows = mRequest.rowByRow ? static_cast<RowSender&>(insertTexts) : arrays;
-    WholeTables wholeTables(direction.target, connections.source(), connections.target());
-    ExistingTables existingTables(direction.target, connections.target(),
-                                  mRequest.into == IntoTarget::Truncate);
-    TableMaker* maker = &wholeTables;
-    if (mRequest.into != IntoTarget::NewTable)
-        maker = &existingTables;
-    else if (mRequest.plain)
-        maker = nullptr; // the window's
-
-    TableCopier copier(mContext, direction, connections, rows, mProgress,
-                       ReplaceOrder::ReadThenDrop, maker);
-    copier.setRowCondition(mRequest.where);
-    copier.readBesideSending(queueShape(mRequest.arrayRows));
+    CopyWorker worker(mRequest, direction, mContext, mProgress);
     for (const std::string& table : tables) {
-        const std::string& name = mRequest.as.empty() ? table : mRequest.as;
         if (mRequest.plan)
-            planTable(copier, table, name, direction.target);
+            planTable(worker, table, targetName(table));
         else
-            copyTable(copier, connections.target(), table, name, direction.target);
+            copyTable(worker, mProgress, table, targetName(table));
     }
-    connections.close();
+    worker.close();
+}
+
+std::string CommandRun::targetName(const std::string& table) const {
+    return mRequest.as.empty() ? table : mRequest.as;
 }
 
 // What a copy of the table would send, in order, then what it would change,
 // each a line of standard output; nothing is written to the target.
-void CommandRun::planTable(TableCopier& copier, const std::string& table, const std::string& name,
-                           Side targetSide) {
+void CommandRun::planTable(CopyWorker& worker, const std::string& table, const std::string& name) {
+    TableCopier& copier = worker.copier();
+    const Side targetSide = mRequest.side;
     const auto comment = [this](const std::string& line) { printLine(kPlanComment + line); };
     const std::string existing = copier.conflictingEntry(name);
     const bool intoExisting = mRequest.into != IntoTarget::NewTable;
@@ -112,8 +92,11 @@ void CommandRun::planTable(TableCopier& copier, const std::string& table, const 
 
 // Replaces or fills a table that exists only when asked to, then checks
 // that the target gained every row read.
-void CommandRun::copyTable(TableCopier& copier, Connection& target, const std::string& table,
-                           const std::string& name, Side targetSide) {
+void CommandRun::copyTable(CopyWorker& worker, CopyProgress& progress, const std::string& table,
+                           const std::string& name) {
+    TableCopier& copier = worker.copier();
+    Connection& target = worker.target();
+    const Side targetSide = mRequest.side;
     const std::string existing = copier.conflictingEntry(name);
     const bool intoExisting = mRequest.into != IntoTarget::NewTable;
     if (intoExisting && existing.empty())
@@ -121,15 +104,15 @@ void CommandRun::copyTable(TableCopier& copier, Connection& target, const std::s
     if (!intoExisting && !existing.empty() && !mRequest.overwrite)
         throw CommandFailure(texts::tableExists(existing, targetSide));
     const std::string& written = intoExisting ? existing : name;
-    mProgress.startTable(written);
+    progress.startTable(written);
     if (!existing.empty())
-        mProgress.keepTarget(existing, targetSide);
+        progress.keepTarget(existing, targetSide);
     const long before = mRequest.into == IntoTarget::Append ? countRows(target, written) : 0;
     copier.copy(table, written);
     const long gained = countRows(target, written) - before;
-    if (gained != mProgress.rowsRead())
-        throw CommandFailure(texts::rowCountDiffers(written, mProgress.rowsRead(), gained));
-    mProgress.endTable();
+    if (gained != progress.rowsRead())
+        throw CommandFailure(texts::rowCountDiffers(written, progress.rowsRead(), gained));
+    progress.endTable();
     printLine(written + '\t' + std::to_string(gained));
 }
 

@@ -38,7 +38,8 @@ std::optional<std::string> targetProblem(const CommandParser& p, CommandRequest&
     return std::nullopt;
 }
 
-// How the rows go: in arrays of so many, or one INSERT text a row.
+// How the rows go: in arrays of so many, or one INSERT text a row; and how
+// many tables at once.
 std::optional<std::string> rowsProblem(const CommandParser& p, CommandRequest& request) {
     bool isNumber = false;
     const qulonglong arrayRows = p.parser.value(p.batchRows).toULongLong(&isNumber);
@@ -49,6 +50,10 @@ std::optional<std::string> rowsProblem(const CommandParser& p, CommandRequest& r
     // The option has a default value: only whether it was given tells.
     if (request.rowByRow && p.parser.isSet(p.batchRows))
         return texts::kBatchRowsOrRowByRow;
+    const qulonglong jobs = p.parser.value(p.jobs).toULongLong(&isNumber);
+    if (!isNumber || jobs == 0 || jobs > kMostJobs)
+        return texts::jobsWrong(kMostJobs);
+    request.jobs = static_cast<size_t>(jobs);
     return std::nullopt;
 }
 

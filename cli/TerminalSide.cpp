@@ -7,7 +7,6 @@ namespace {
 
 // The progress line is redrawn no more often than this.
 constexpr auto kRedrawInterval = std::chrono::milliseconds(100);
-constexpr const char* kEraseLine = "\r\033[K";
 
 long perSecond(long rows, double seconds) {
     return seconds > 0 ? static_cast<long>(rows / seconds) : 0;
@@ -71,7 +70,7 @@ void CopyProgress::tableRead(const std::string& name, long rows) {
     if (readBesideSending) // the read's end, after the rows it sent
         return;
     mSendStart = std::chrono::steady_clock::now();
-    if (mRedraw)
+    if (mLine.redraws())
         draw(texts::progressLine(name, 0, rows, 0));
 }
 
@@ -79,9 +78,7 @@ void CopyProgress::tableCreated(const std::string&, const TargetTable& table) {
     for (const TableChange& change : table.changes) {
         if (!change.saidOnCopy)
             continue;
-        clearLine();
-        std::fprintf(mTerminal, "tallowmere: %s\n", change.line.c_str());
-        std::fflush(mTerminal);
+        mLine.say("tallowmere: " + change.line);
     }
 }
 
@@ -106,15 +103,12 @@ void CopyProgress::tableEmptying(const std::string&) {
 }
 
 void CopyProgress::endTable() {
-    clearLine();
+    mLine.clear(mPlace);
     const Standing done = standing();
-    if (mRedraw && !done.table.empty()) {
+    if (mLine.redraws() && !done.table.empty()) {
         const double seconds = secondsSince(mStart);
-        std::fprintf(mTerminal, "%s\n",
-                     texts::tableDoneLine(done.table, done.written, seconds,
-                                          perSecond(done.written, seconds))
-                         .c_str());
-        std::fflush(mTerminal);
+        mLine.say(texts::tableDoneLine(done.table, done.written, seconds,
+                                       perSecond(done.written, seconds)));
     }
     const std::lock_guard lock(mLock);
     mTable.clear();
@@ -132,7 +126,7 @@ void CopyProgress::targetDropped() {
 }
 
 void CopyProgress::abandonTable() {
-    clearLine();
+    mLine.clear(mPlace);
 }
 
 CopyProgress::Standing CopyProgress::standing() const {
@@ -141,7 +135,7 @@ CopyProgress::Standing CopyProgress::standing() const {
 }
 
 bool CopyProgress::redrawDue() const {
-    return mRedraw && std::chrono::steady_clock::now() - mLastDrawn >= kRedrawInterval;
+    return mLine.redraws() && std::chrono::steady_clock::now() - mLastDrawn >= kRedrawInterval;
 }
 
 double CopyProgress::secondsSince(std::chrono::steady_clock::time_point start) {
@@ -150,17 +144,7 @@ double CopyProgress::secondsSince(std::chrono::steady_clock::time_point start) {
 
 void CopyProgress::draw(const std::string& line) {
     mLastDrawn = std::chrono::steady_clock::now();
-    std::fprintf(mTerminal, "%s%s", kEraseLine, line.c_str());
-    std::fflush(mTerminal);
-    mDrawn = true;
-}
-
-void CopyProgress::clearLine() {
-    if (!mDrawn)
-        return;
-    std::fputs(kEraseLine, mTerminal);
-    std::fflush(mTerminal);
-    mDrawn = false;
+    mLine.show(mPlace, line);
 }
 
 } // namespace tallowmere::cli

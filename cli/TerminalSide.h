@@ -5,6 +5,7 @@
 #pragma once
 
 #include "CommandRequest.h"
+#include "ProgressLine.h"
 
 #include "data_access/ConnectionSettings.h"
 #include "data_access/SettingsStore.h"
@@ -81,9 +82,10 @@ public:
 // loses of a table unasked it says whoever watches.
 class CopyProgress : public TransferObserver {
 public:
-    CopyProgress(std::FILE* terminal, bool redraw)
-        : mTerminal(terminal)
-        , mRedraw(redraw) {}
+    // place: its own on the line, among the tables copied at once.
+    CopyProgress(ProgressLine& line, size_t place)
+        : mLine(line)
+        , mPlace(place) {}
     void startTable(const std::string& name);
     void rowsReadSoFar(long rows); // while the source is read
     void tableRead(const std::string& name, long rows) override;
@@ -106,11 +108,10 @@ public:
 private:
     bool redrawDue() const;
     void draw(const std::string& line);
-    void clearLine();
     static double secondsSince(std::chrono::steady_clock::time_point start);
 
-    std::FILE* mTerminal;
-    bool mRedraw;
+    ProgressLine& mLine;
+    size_t mPlace;
     mutable std::mutex mLock; // the table name, for the interrupt's thread
     std::string mTable;
     std::string mKeptTable;
@@ -122,7 +123,6 @@ private:
     std::chrono::steady_clock::time_point mStart;     // of the table, its read first
     std::chrono::steady_clock::time_point mSendStart; // of its rows' sending
     std::chrono::steady_clock::time_point mLastDrawn;
-    bool mDrawn = false;
 };
 
 } // namespace tallowmere::cli

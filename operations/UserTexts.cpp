@@ -167,6 +167,23 @@ std::string batchRowsWrong(size_t mostRows) {
     return "--batch-rows takes a whole number of rows from 1 to " + std::to_string(mostRows);
 }
 
+std::string jobsOptionHelp(size_t defaultJobs, size_t mostJobs) {
+    return "Tables copied at once, each on its own connections, started in the order given: 1 "
+           "to " +
+           std::to_string(mostJobs) + " (default " + std::to_string(defaultJobs) + ").";
+}
+
+std::string jobsWrong(size_t mostJobs) {
+    return "--jobs takes a whole number of tables from 1 to " + std::to_string(mostJobs);
+}
+
+std::string tablesNotCopied(const std::vector<std::string>& tables) {
+    std::string names;
+    for (const std::string& table : tables)
+        names += (names.empty() ? "\"" : ", \"") + table + "\"";
+    return "tallowmere: not copied: " + names;
+}
+
 std::string usageHint(const std::string& problem, const std::string& command) {
     const std::string help =
         command.empty() ? "tallowmere --help" : "tallowmere " + command + " --help";

@@ -104,6 +104,10 @@ inline constexpr const char* kRowByRowOptionHelp =
     "Send the window's INSERT texts instead, one autocommitted statement a row, into the "
     "window's table (as --plain).";
 std::string batchRowsWrong(size_t mostRows);
+std::string jobsOptionHelp(size_t defaultJobs, size_t mostJobs);
+std::string jobsWrong(size_t mostJobs);
+// The tables a run of several at once did not copy, after its failures.
+std::string tablesNotCopied(const std::vector<std::string>& tables);
 inline constexpr const char* kBatchRowsOrRowByRow =
     "--batch-rows and --row-by-row exclude each other: give one of them";
 inline constexpr const char* kSidOptionHelp = "The Oracle SID for this run (not stored).";

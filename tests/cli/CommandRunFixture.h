@@ -6,9 +6,28 @@
 #include "db/TestSql.h"
 #include "faults/Processes.h"
 
+#include <chrono>
+#include <thread>
+
 namespace tallowmere::testing {
 
 using faults::ProgramRun;
+
+inline bool contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+// Whether the condition held once before the time was up.
+template <typename Condition> bool waitFor(Condition condition) {
+    constexpr auto kWaitAtMost = std::chrono::seconds(30);
+    const auto started = std::chrono::steady_clock::now();
+    do {
+        if (condition())
+            return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    } while (std::chrono::steady_clock::now() - started < kWaitAtMost);
+    return false;
+}
 
 // The numbers 1 to rows, as a query SQLite takes.
 inline std::string numbersUpTo(long rows) {

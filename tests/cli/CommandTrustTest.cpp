@@ -22,24 +22,7 @@ namespace {
 
 using std::chrono::milliseconds;
 
-constexpr auto kWaitAtMost = std::chrono::seconds(30);
-
 const std::string kOldRows = "INSERT INTO big VALUES(1, 'old'), (2, 'old')";
-
-bool contains(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
-}
-
-// Whether the condition held once before the time was up.
-template <typename Condition> bool waitFor(Condition condition) {
-    const auto started = std::chrono::steady_clock::now();
-    do {
-        if (condition())
-            return true;
-        std::this_thread::sleep_for(milliseconds(20));
-    } while (std::chrono::steady_clock::now() - started < kWaitAtMost);
-    return false;
-}
 
 // How many of the account's sessions run a statement that starts so, and
 // which further condition of pg_stat_activity they meet.
