@@ -31,8 +31,7 @@ TEST_F(CopyJobs, TheFirstFailureStartsNoNewTableAndEveryTableNotCopiedIsNamed) {
     EXPECT_TRUE(contains(run3.err, "\"t3\" already exists")) << run3.err;
     EXPECT_TRUE(contains(run3.err, "not copied: \"t3\", \"t4\", \"t5\"\n")) << run3.err;
     // The two running ones ended whole, each said on its own line.
-    EXPECT_TRUE(contains(run3.out, "t1\t60000\n") && contains(run3.out, "t2\t60000\n"))
-        << run3.out;
+    EXPECT_TRUE(contains(run3.out, "t1\t60000\n") && contains(run3.out, "t2\t60000\n")) << run3.out;
     EXPECT_EQ(rowCount(*oracle, "t1") + rowCount(*oracle, "t2"), 2 * kManyRows);
     EXPECT_EQ(oracleTables(*oracle), (Names{"t1", "t2", "t3"}));
 }
@@ -40,12 +39,10 @@ TEST_F(CopyJobs, TheFirstFailureStartsNoNewTableAndEveryTableNotCopiedIsNamed) {
 TEST_F(CopyJobs, CtrlCStopsEveryRunningTableInTimeSayingEach) {
     for (const std::string table : {"a", "b", "c"})
         makeNumbers(table, 4 * kManyRows);
-    faults::RunningProgram copy(
-        {TALLOWMERE_PROGRAM, "copy", "--to", "oracle", "--jobs", "3", "--batch-rows", "500",
-         "a", "b", "c"});
-    ASSERT_TRUE(waitFor([&] {
-        return hasRows(*oracle, "a") && hasRows(*oracle, "b") && hasRows(*oracle, "c");
-    }));
+    faults::RunningProgram copy({TALLOWMERE_PROGRAM, "copy", "--to", "oracle", "--jobs", "3",
+                                 "--batch-rows", "500", "a", "b", "c"});
+    ASSERT_TRUE(waitFor(
+        [&] { return hasRows(*oracle, "a") && hasRows(*oracle, "b") && hasRows(*oracle, "c"); }));
     const auto interrupted = std::chrono::steady_clock::now();
     kill(copy.pid(), SIGINT);
     const ProgramRun ended = copy.finish();
