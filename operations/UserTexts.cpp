@@ -109,6 +109,7 @@ constexpr const char* kCopyExamples[][2] = {
     {"tallowmere copy --to oracle --all --overwrite", "every table, replacing"},
     {"tallowmere copy --to oracle --plain EMP", "the window's table: no key, no index"},
     {"tallowmere copy --to oracle --batch-rows 5000 EMP", "5000 rows bound a transaction"},
+    {"tallowmere copy --to oracle --all --jobs 4", "four tables at once"},
     {"tallowmere copy --to oracle --row-by-row EMP", "the window's table and INSERT texts"},
     {"tallowmere copy --to sqlanywhere --append EMP", "into the EMP that exists"},
     {"tallowmere copy --to sqlanywhere --truncate --where \"DEPTNO = 10\" EMP",
