@@ -6,6 +6,8 @@
 
 #include "transfer/TableTransfer.h"
 
+#include <regex>
+
 #include <gtest/gtest.h>
 
 namespace tallowmere::testing {
@@ -181,7 +183,9 @@ TEST_F(WholeTableCopy, WhatTheTargetWouldRefuseStopsTheCopyBeforeAnyRowOrIsLeftB
     const ProgramRun dates = run({"copy", "--to", "oracle", "dates"});
     EXPECT_EQ(dates.exitCode(), 1);
     EXPECT_TRUE(has(dates.err, "\"soon\" is not an ISO date")) << dates.err;
-    EXPECT_TRUE(has(dates.err, "SQLSTATE 22007; table \"dates\": 0 of 2 rows written"))
+    // Read beside the sending, the table's count may not be known yet.
+    EXPECT_TRUE(std::regex_search(
+        dates.err, std::regex("SQLSTATE 22007; table \"dates\": 0 (of 2 )?rows written")))
         << dates.err;
 
     // An empty key goes as NULL: the key and its NOT NULL stay behind, and the copy says so.
