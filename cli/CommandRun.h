@@ -85,7 +85,7 @@ private:
     TerminalPrompts mPrompts;
     UnseenPointer mPointer;
     UnseenBar mBar;
-    ProgressLine mLine;
+    mutable ProgressLine mLine; // standard output is written around it
     CopyProgress mProgress;
     // Each worker's progress while tables are copied at once.
     mutable std::mutex mJobsLock;

@@ -107,11 +107,14 @@ void CommandRun::select(Side side, const std::vector<std::string>& tables) {
 
 // Every line of standard output goes through here: one that cannot be
 // written stops the run, so a full disk never passes for a finished list.
+// Written with the progress line out of the way, which may share its terminal.
 void CommandRun::printLine(const std::string& line) const {
     const std::lock_guard lock(mOutputLock);
-    if (std::fprintf(mEnvironment.out, "%s\n", line.c_str()) < 0 ||
-        std::fflush(mEnvironment.out) != 0)
-        throw CommandFailure(texts::outputNotWritten(std::strerror(errno)));
+    mLine.aside([&] {
+        if (std::fprintf(mEnvironment.out, "%s\n", line.c_str()) < 0 ||
+            std::fflush(mEnvironment.out) != 0)
+            throw CommandFailure(texts::outputNotWritten(std::strerror(errno)));
+    });
 }
 
 void CommandRun::list() {

@@ -1,9 +1,16 @@
 #include "ProgressLine.h"
 
+#include <sys/ioctl.h>
+
+#include <algorithm>
+
 namespace tallowmere::cli {
 namespace {
 constexpr const char* kEraseLine = "\r\033[K";
 constexpr const char* kPlaceGap = "  |  ";
+// A line past the terminal's width would wrap, and erasing it then leaves
+// its first part: it is cut a column short of the width, or of this.
+constexpr size_t kUsualWidth = 80;
 } // namespace
 
 void ProgressLine::show(size_t place, const std::string& text) {
@@ -29,6 +36,25 @@ void ProgressLine::say(const std::string& line) {
     draw();
 }
 
+void ProgressLine::aside(const std::function<void()>& write) {
+    const std::lock_guard lock(mLock);
+    erase();
+    try {
+        write();
+    } catch (...) {
+        draw();
+        throw;
+    }
+    draw();
+}
+
+size_t ProgressLine::width() const {
+    winsize size{};
+    if (ioctl(fileno(mTerminal), TIOCGWINSZ, &size) == 0 && size.ws_col > 1)
+        return size.ws_col - 1u;
+    return kUsualWidth - 1;
+}
+
 void ProgressLine::draw() {
     if (!mRedraw)
         return;
@@ -41,6 +67,7 @@ void ProgressLine::draw() {
         erase();
         return;
     }
+    line.resize(std::min(line.size(), width()));
     std::fprintf(mTerminal, "%s%s", kEraseLine, line.c_str());
     std::fflush(mTerminal);
     mDrawn = true;

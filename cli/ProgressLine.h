@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdio>
+#include <functional>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -22,10 +23,14 @@ public:
     void clear(size_t place);
     // A line of its own above the progress line, whoever watches.
     void say(const std::string& line);
+    // Writes elsewhere on the same terminal (standard output) with the line
+    // out of the way, then draws it again.
+    void aside(const std::function<void()>& write);
 
 private:
     void draw();
     void erase();
+    size_t width() const;
 
     std::FILE* mTerminal;
     bool mRedraw;
