@@ -2,6 +2,7 @@
 #include "OdbcConnection.h"
 
 #include "DriverRules.h"
+#include "OdbcBlockFetch.h"
 #include "OdbcConnectionState.h"
 #include "OdbcText.h"
 #include "Utf16.h"
@@ -59,6 +60,7 @@ void OdbcConnection::open(const std::string& connectionString, const std::string
     d->driverCancels = DriverCancelsFromAnotherThread(driver);
     d->reading.approximateAsText =
         ApproximateNumbersAsText(driver, infoText(d->connection, SQL_DBMS_NAME));
+    d->reading.binding = BoundReadingOf(d->connection);
 }
 
 void OdbcConnection::execute(const std::string& statement) {

@@ -79,7 +79,9 @@ struct OdbcConnection::Private {
     template <typename Call> std::unique_ptr<Recordset> catalogue(Call call) {
         OdbcHandle statement = newStatement();
         executeCancellable(statement.get(), [&] { check(call(statement.get()), statement); });
-        return ReadWholeResult(statement, cancelled, ReadingRules{});
+        ReadingRules rules;
+        rules.binding = reading.binding;
+        return ReadWholeResult(statement, cancelled, rules);
     }
     // Reads a whole result on a statement that cancel() can reach while it
     // executes; a cancel meanwhile fails the read at its first row.

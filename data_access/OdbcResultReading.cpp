@@ -2,35 +2,12 @@
 
 #include "AdoErrors.h"
 #include "AdoType.h"
+#include "OdbcBlockFetch.h"
 #include "OdbcText.h"
 #include "Snapshot.h"
 
 namespace tallowmere {
 namespace {
-
-// A read whole tells its progress after so many rows each time.
-constexpr long kReadProgressRows = 1000;
-
-// How a column's values are read: as the driver's text, as bytes, or as the
-// approximate number the driver holds.
-enum class ValueForm { Text, Binary, Double, Single };
-
-ValueForm formOf(int adoType, bool approximateAsText) {
-    if (adoType == adBinary || adoType == adVarBinary || adoType == adLongVarBinary)
-        return ValueForm::Binary;
-    if (adoType == adDouble && !approximateAsText)
-        return ValueForm::Double;
-    if (adoType == adSingle && !approximateAsText)
-        return ValueForm::Single;
-    return ValueForm::Text;
-}
-
-SQLLEN numericAttribute(const OdbcHandle& statement, SQLUSMALLINT column, SQLUSMALLINT attribute) {
-    SQLLEN value = 0;
-    check(SQLColAttribute(statement.get(), column, attribute, nullptr, 0, nullptr, &value),
-          statement);
-    return value;
-}
 
 std::vector<FieldInfo> describeColumns(const OdbcHandle& statement) {
     SQLSMALLINT columns = 0;
@@ -40,10 +17,10 @@ std::vector<FieldInfo> describeColumns(const OdbcHandle& statement) {
     for (SQLUSMALLINT column = 1; column <= columns; ++column) {
         SQLSMALLINT sqlType = 0;
         std::string name = columnName(statement, column, sqlType);
-        const bool isUnsigned = numericAttribute(statement, column, SQL_DESC_UNSIGNED) == SQL_TRUE;
+        const bool isUnsigned = columnAttribute(statement, column, SQL_DESC_UNSIGNED) == SQL_TRUE;
         fields.push_back({std::move(name), adoTypeFromSqlType(sqlType, isUnsigned),
-                          numericAttribute(statement, column, SQL_DESC_PRECISION),
-                          numericAttribute(statement, column, SQL_DESC_SCALE)});
+                          columnAttribute(statement, column, SQL_DESC_PRECISION),
+                          columnAttribute(statement, column, SQL_DESC_SCALE)});
     }
     return fields;
 }
@@ -56,33 +33,19 @@ std::unique_ptr<Recordset> ReadWholeResult(const OdbcHandle& statement,
     auto snapshot = std::make_unique<Snapshot>(describeColumns(statement));
     std::vector<ValueForm> forms;
     for (const FieldInfo& field : snapshot->fields())
-        forms.push_back(formOf(field.adoType, rules.approximateAsText));
-    const auto columns = static_cast<SQLUSMALLINT>(forms.size());
-    std::u16string wideBuffer;
-    std::string text;
+        forms.push_back(ValueFormOf(field.adoType, rules.approximateAsText));
+    OdbcBlockFetch fetch(statement, std::move(forms), rules.binding);
     for (;;) {
         if (cancelled)
             throw adoError(AdoError::OperationCancelled);
-        if (check(SQLFetch(statement.get()), statement, true) == SQL_NO_DATA)
+        const size_t rows = fetch.nextBlock();
+        if (rows == 0)
             break;
-        for (SQLUSMALLINT column = 1; column <= columns; ++column) {
-            switch (forms[column - 1]) {
-            case ValueForm::Binary:
-                readBinaryValue(statement, column, text, *snapshot);
-                break;
-            case ValueForm::Double:
-            case ValueForm::Single:
-                readApproximateValue(statement, column, forms[column - 1] == ValueForm::Single,
-                                     *snapshot);
-                break;
-            case ValueForm::Text:
-                readTextValue(statement, column, wideBuffer, text, *snapshot);
-                break;
-            }
+        for (size_t row = 0; row < rows; ++row) {
+            fetch.appendRow(row, *snapshot);
+            if (rules.progress && snapshot->rowCount() % kReadProgressRows == 0)
+                rules.progress(snapshot->rowCount());
         }
-        snapshot->endRow();
-        if (rules.progress && snapshot->rowCount() % kReadProgressRows == 0)
-            rules.progress(snapshot->rowCount());
     }
     if (cancelled) // the end of the data may be the cancel's doing
         throw adoError(AdoError::OperationCancelled);

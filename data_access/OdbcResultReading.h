@@ -4,6 +4,7 @@
 #pragma once
 
 #include "Connection.h"
+#include "OdbcBlockFetch.h"
 #include "OdbcHandle.h"
 
 #include <atomic>
@@ -11,16 +12,22 @@
 
 namespace tallowmere {
 
+// A read whole tells its progress after so many rows each time.
+inline constexpr long kReadProgressRows = 1000;
+
 struct ReadingRules {
     // Whether approximate numbers are read as the driver's text.
     bool approximateAsText = false;
+    // How far the driver lets values be fetched bound, many rows at a time.
+    BoundReading binding = BoundReading::None;
     // Told of the rows read as they come; may be empty.
     ReadProgress progress;
 };
 
 // Reads the whole result to the client: the row count is known before the
-// caller sees the first row. A cancel stops it at the next row, as a failure:
-// a result cut short never passes for the whole table.
+// caller sees the first row. Rows come a block a fetch where the driver and
+// the columns allow (see OdbcBlockFetch). A cancel stops it at the next fetch,
+// as a failure: a result cut short never passes for the whole table.
 std::unique_ptr<Recordset> ReadWholeResult(const OdbcHandle& statement,
                                            const std::atomic<bool>& cancelled,
                                            const ReadingRules& rules);

@@ -1,6 +1,5 @@
 #include "OdbcText.h"
 
-#include "Snapshot.h"
 #include "Utf16.h"
 
 #include <sqlucode.h>
@@ -87,19 +86,22 @@ std::string_view shortestText(Number number, std::array<char, kNumberRoom>& room
     return std::string_view(first, static_cast<size_t>(end - first));
 }
 
+template <typename Number> void assignShortestText(Number number, std::string& text) {
+    std::array<char, kNumberRoom> room;
+    text.assign(shortestText(number, room));
+}
+
 template <typename Number>
-void readNumber(const OdbcHandle& statement, SQLUSMALLINT column, SQLSMALLINT cType,
-                Snapshot& snapshot) {
+bool readNumber(const OdbcHandle& statement, SQLUSMALLINT column, SQLSMALLINT cType,
+                std::string& text) {
     Number number{};
     SQLLEN indicator = 0;
     check(SQLGetData(statement.get(), column, cType, &number, SQLLEN(sizeof number), &indicator),
           statement);
-    if (indicator == SQL_NULL_DATA) {
-        snapshot.appendNull();
-        return;
-    }
-    std::array<char, kNumberRoom> room;
-    snapshot.appendValue(shortestText(number, room));
+    if (indicator == SQL_NULL_DATA)
+        return false;
+    assignShortestText(number, text);
+    return true;
 }
 
 } // namespace
@@ -207,66 +209,72 @@ std::string columnName(const OdbcHandle& statement, SQLUSMALLINT column, SQLSMAL
     return utf16ToUtf8(reinterpret_cast<const char16_t*>(name));
 }
 
-void readTextValue(const OdbcHandle& statement, SQLUSMALLINT column, std::u16string& wideBuffer,
-                   std::string& text, Snapshot& snapshot) {
+SQLLEN columnAttribute(const OdbcHandle& statement, SQLUSMALLINT column, SQLUSMALLINT attribute) {
+    SQLLEN value = 0;
+    check(SQLColAttribute(statement.get(), column, attribute, nullptr, 0, nullptr, &value),
+          statement);
+    return value;
+}
+
+bool readTextValue(const OdbcHandle& statement, SQLUSMALLINT column, std::u16string& wideBuffer,
+                   std::string& text) {
     text.clear();
-    bool present;
     if (statement.narrow()) {
         char piece[kChunk + 1];
-        present = readPieces(
+        return readPieces(
             statement, kChunk, 1,
             [&](SQLLEN* indicator) {
                 return SQLGetData(statement.get(), column, SQL_C_CHAR, piece, SQLLEN(sizeof piece),
                                   indicator);
             },
             [&](size_t count) { text.append(piece, count); });
-    } else {
-        char16_t piece[kChunk / 2 + 1];
-        wideBuffer.clear();
-        present = readPieces(
-            statement, kChunk, sizeof(char16_t),
-            [&](SQLLEN* indicator) {
-                return SQLGetData(statement.get(), column, SQL_C_WCHAR, piece, SQLLEN(sizeof piece),
-                                  indicator);
-            },
-            [&](size_t count) { wideBuffer.append(piece, count); });
-        appendUtf16AsUtf8(wideBuffer, text);
     }
-    if (present)
-        snapshot.appendValue(std::string_view(text));
-    else
-        snapshot.appendNull();
+    char16_t piece[kChunk / 2 + 1];
+    wideBuffer.clear();
+    const bool present = readPieces(
+        statement, kChunk, sizeof(char16_t),
+        [&](SQLLEN* indicator) {
+            return SQLGetData(statement.get(), column, SQL_C_WCHAR, piece, SQLLEN(sizeof piece),
+                              indicator);
+        },
+        [&](size_t count) { wideBuffer.append(piece, count); });
+    appendUtf16AsUtf8(wideBuffer, text);
+    return present;
 }
 
-void readApproximateValue(const OdbcHandle& statement, SQLUSMALLINT column, bool single,
-                          Snapshot& snapshot) {
+bool readApproximateValue(const OdbcHandle& statement, SQLUSMALLINT column, bool single,
+                          std::string& text) {
     if (single)
-        readNumber<SQLREAL>(statement, column, SQL_C_FLOAT, snapshot);
-    else
-        readNumber<SQLDOUBLE>(statement, column, SQL_C_DOUBLE, snapshot);
+        return readNumber<SQLREAL>(statement, column, SQL_C_FLOAT, text);
+    return readNumber<SQLDOUBLE>(statement, column, SQL_C_DOUBLE, text);
 }
 
-void readBinaryValue(const OdbcHandle& statement, SQLUSMALLINT column, std::string& hex,
-                     Snapshot& snapshot) {
-    static constexpr char digits[] = "0123456789ABCDEF";
+bool readBinaryValue(const OdbcHandle& statement, SQLUSMALLINT column, std::string& hex) {
     unsigned char piece[kChunk];
     hex.clear();
-    const bool present = readPieces(
+    return readPieces(
         statement, kChunk, 1,
         [&](SQLLEN* indicator) {
             return SQLGetData(statement.get(), column, SQL_C_BINARY, piece, SQLLEN(sizeof piece),
                               indicator);
         },
-        [&](size_t count) {
-            for (size_t i = 0; i < count; ++i) {
-                hex += digits[piece[i] >> 4];
-                hex += digits[piece[i] & 0x0F];
-            }
-        });
-    if (present)
-        snapshot.appendValue(std::string_view(hex));
-    else
-        snapshot.appendNull();
+        [&](size_t count) { appendHexDigits(piece, count, hex); });
+}
+
+void approximateText(double number, std::string& text) {
+    assignShortestText(number, text);
+}
+
+void approximateText(float number, std::string& text) {
+    assignShortestText(number, text);
+}
+
+void appendHexDigits(const unsigned char* bytes, size_t count, std::string& hex) {
+    static constexpr char digits[] = "0123456789ABCDEF";
+    for (size_t i = 0; i < count; ++i) {
+        hex += digits[bytes[i] >> 4];
+        hex += digits[bytes[i] & 0x0F];
+    }
 }
 
 } // namespace tallowmere

@@ -9,8 +9,6 @@
 
 namespace tallowmere {
 
-class Snapshot;
-
 // A short text the driver reports about itself or its database (SQLGetInfo).
 std::string infoText(const OdbcHandle& connection, SQLUSMALLINT item);
 // The connected driver's file name (SQL_DRIVER_NAME); empty when it says none.
@@ -25,16 +23,23 @@ void execDirect(const OdbcHandle& statement, const std::string& text, bool noDat
 // Prepares a statement to be executed with its parameters bound.
 void prepareStatement(const OdbcHandle& statement, const std::string& text);
 std::string columnName(const OdbcHandle& statement, SQLUSMALLINT column, SQLSMALLINT& sqlType);
-// Reads one value whole, in modest pieces, into the snapshot (text or null).
-void readTextValue(const OdbcHandle& statement, SQLUSMALLINT column, std::u16string& wideBuffer,
-                   std::string& text, Snapshot& snapshot);
-// Reads one approximate number as the driver holds it, a double, or with
-// `single` a 4-byte float, and keeps it as the shortest text that reads back
-// as the same number.
-void readApproximateValue(const OdbcHandle& statement, SQLUSMALLINT column, bool single,
-                          Snapshot& snapshot);
-// Reads one binary value whole as hexadecimal digits.
-void readBinaryValue(const OdbcHandle& statement, SQLUSMALLINT column, std::string& hex,
-                     Snapshot& snapshot);
+// A result column's numeric attribute (SQLColAttribute), such as SQL_DESC_LENGTH.
+SQLLEN columnAttribute(const OdbcHandle& statement, SQLUSMALLINT column, SQLUSMALLINT attribute);
+// Each reads one value of the current row whole and returns false for a
+// NULL. The text, in modest pieces, as UTF-8.
+bool readTextValue(const OdbcHandle& statement, SQLUSMALLINT column, std::u16string& wideBuffer,
+                   std::string& text);
+// An approximate number as the driver holds it, a double, or with `single` a
+// 4-byte float, given as approximateText gives it.
+bool readApproximateValue(const OdbcHandle& statement, SQLUSMALLINT column, bool single,
+                          std::string& text);
+// A binary value as hexadecimal digits.
+bool readBinaryValue(const OdbcHandle& statement, SQLUSMALLINT column, std::string& hex);
+
+// The shortest text that reads back as the same number, replacing text.
+void approximateText(double number, std::string& text);
+void approximateText(float number, std::string& text);
+// Appends the bytes to hex as upper-case hexadecimal digits, two a byte.
+void appendHexDigits(const unsigned char* bytes, size_t count, std::string& hex);
 
 } // namespace tallowmere
