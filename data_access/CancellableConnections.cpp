@@ -31,6 +31,9 @@ public:
                                              LockType lockType) override {
         return mConnection->openRecordset(commandText, cursorType, lockType);
     }
+    std::unique_ptr<ResultParts> openParts(const std::string& commandText) override {
+        return mConnection->openParts(commandText);
+    }
     std::unique_ptr<Recordset> openSchema(int schema) override {
         return mConnection->openSchema(schema);
     }

@@ -4,6 +4,7 @@
 #include "DriverRules.h"
 #include "OdbcBlockFetch.h"
 #include "OdbcConnectionState.h"
+#include "OdbcResultParts.h"
 #include "OdbcText.h"
 #include "Utf16.h"
 
@@ -83,6 +84,13 @@ std::unique_ptr<Recordset> OdbcConnection::openRecordset(const std::string& comm
     d->requireOpen();
     OdbcHandle statement = d->newStatement();
     return d->readCancellable(statement, [&] { execDirect(statement, commandText, true); });
+}
+
+std::unique_ptr<ResultParts> OdbcConnection::openParts(const std::string& commandText) {
+    d->requireOpen();
+    OdbcHandle statement = d->newStatement();
+    d->executeCancellable(statement.get(), [&] { execDirect(statement, commandText, true); });
+    return std::make_unique<OdbcResultParts>(std::move(statement), d->cancelled, d->reading);
 }
 
 std::unique_ptr<Recordset> OdbcConnection::openSchema(int schema) {

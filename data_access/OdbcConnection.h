@@ -24,6 +24,7 @@ public:
     std::unique_ptr<Recordset> openRecordset(const std::string& commandText,
                                              CursorType cursorType = CursorType::Unspecified,
                                              LockType lockType = LockType::Unspecified) override;
+    std::unique_ptr<ResultParts> openParts(const std::string& commandText) override;
     std::unique_ptr<Recordset> openSchema(int schema) override;
     void close() override;
     bool isOpen() const override;

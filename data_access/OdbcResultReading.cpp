@@ -7,9 +7,8 @@
 #include "Snapshot.h"
 
 namespace tallowmere {
-namespace {
 
-std::vector<FieldInfo> describeColumns(const OdbcHandle& statement) {
+std::vector<FieldInfo> DescribeResultColumns(const OdbcHandle& statement) {
     SQLSMALLINT columns = 0;
     check(SQLNumResultCols(statement.get(), &columns), statement);
     std::vector<FieldInfo> fields;
@@ -25,16 +24,19 @@ std::vector<FieldInfo> describeColumns(const OdbcHandle& statement) {
     return fields;
 }
 
-} // namespace
+std::vector<ValueForm> ValueFormsOf(const std::vector<FieldInfo>& fields,
+                                    const ReadingRules& rules) {
+    std::vector<ValueForm> forms;
+    for (const FieldInfo& field : fields)
+        forms.push_back(ValueFormOf(field.adoType, rules.approximateAsText));
+    return forms;
+}
 
 std::unique_ptr<Recordset> ReadWholeResult(const OdbcHandle& statement,
                                            const std::atomic<bool>& cancelled,
                                            const ReadingRules& rules) {
-    auto snapshot = std::make_unique<Snapshot>(describeColumns(statement));
-    std::vector<ValueForm> forms;
-    for (const FieldInfo& field : snapshot->fields())
-        forms.push_back(ValueFormOf(field.adoType, rules.approximateAsText));
-    OdbcBlockFetch fetch(statement, std::move(forms), rules.binding);
+    auto snapshot = std::make_unique<Snapshot>(DescribeResultColumns(statement));
+    OdbcBlockFetch fetch(statement, ValueFormsOf(snapshot->fields(), rules), rules.binding);
     for (;;) {
         if (cancelled)
             throw adoError(AdoError::OperationCancelled);

@@ -24,6 +24,12 @@ struct ReadingRules {
     ReadProgress progress;
 };
 
+// The result's columns as the driver describes them.
+std::vector<FieldInfo> DescribeResultColumns(const OdbcHandle& statement);
+// How each field's values are read, by the rules.
+std::vector<ValueForm> ValueFormsOf(const std::vector<FieldInfo>& fields,
+                                    const ReadingRules& rules);
+
 // Reads the whole result to the client: the row count is known before the
 // caller sees the first row. Rows come a block a fetch where the driver and
 // the columns allow (see OdbcBlockFetch). A cancel stops it at the next fetch,
