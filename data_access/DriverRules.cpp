@@ -82,6 +82,10 @@ bool NamesDecimalsOnly(std::string_view driverName) {
     return isDriver(driverName, kSqliteDriverPart);
 }
 
+bool DescribesBinariesAsText(std::string_view driverName) {
+    return isDriver(driverName, kSqliteDriverPart);
+}
+
 bool DeclaredTypesBoundValues(std::string_view driverName) {
     return !isDriver(driverName, kSqliteDriverPart);
 }

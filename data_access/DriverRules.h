@@ -106,6 +106,13 @@ bool ShiftsColumnSizes(std::string_view driverName);
 // NUMERIC or DECIMAL is then a decimal.
 bool NamesDecimalsOnly(std::string_view driverName);
 
+// True for a driver whose SQLColumns reports a binary type it does not know
+// by name as SQL_VARCHAR, with the declared type as TYPE_NAME: SQLite's
+// (sqlite3odbc.so 0.9998 answers LONG BINARY and BINARY(4) with 12, as
+// isql's "help" shows, while VARBINARY(16) and BLOB come as binaries). A
+// type so named holding BINARY is then a binary, LONG BINARY a long one.
+bool DescribesBinariesAsText(std::string_view driverName);
+
 // False for a driver whose columns hold any value whatever their declared
 // type: SQLite's, whose types are affinities (sqlite.org, "Datatypes In
 // SQLite"), so an INTEGER holds 64-bit integers and a VARCHAR(10) longer

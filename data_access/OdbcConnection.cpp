@@ -62,6 +62,7 @@ void OdbcConnection::open(const std::string& connectionString, const std::string
     d->reading.approximateAsText =
         ApproximateNumbersAsText(driver, infoText(d->connection, SQL_DBMS_NAME));
     d->reading.binding = BoundReadingOf(d->connection);
+    d->reading.binariesByTypeName = DescribesBinariesAsText(driver);
 }
 
 void OdbcConnection::execute(const std::string& statement) {

@@ -9,7 +9,7 @@ OdbcResultParts::OdbcResultParts(OdbcHandle statement, const std::atomic<bool>& 
     : mStatement(std::move(statement))
     , mCancelled(cancelled)
     , mRules(std::move(rules))
-    , mFields(DescribeResultColumns(mStatement)) {}
+    , mFields(DescribeResultColumns(mStatement, mRules)) {}
 
 bool OdbcResultParts::haveRow() {
     if (mRow < mBlockRows)

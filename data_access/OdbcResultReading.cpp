@@ -8,7 +8,8 @@
 
 namespace tallowmere {
 
-std::vector<FieldInfo> DescribeResultColumns(const OdbcHandle& statement) {
+std::vector<FieldInfo> DescribeResultColumns(const OdbcHandle& statement,
+                                             const ReadingRules& rules) {
     SQLSMALLINT columns = 0;
     check(SQLNumResultCols(statement.get(), &columns), statement);
     std::vector<FieldInfo> fields;
@@ -16,6 +17,9 @@ std::vector<FieldInfo> DescribeResultColumns(const OdbcHandle& statement) {
     for (SQLUSMALLINT column = 1; column <= columns; ++column) {
         SQLSMALLINT sqlType = 0;
         std::string name = columnName(statement, column, sqlType);
+        if (rules.binariesByTypeName && sqlType == SQL_VARCHAR)
+            sqlType = static_cast<SQLSMALLINT>(
+                BinaryTypeNamed(sqlType, columnTypeName(statement, column)));
         const bool isUnsigned = columnAttribute(statement, column, SQL_DESC_UNSIGNED) == SQL_TRUE;
         fields.push_back({std::move(name), adoTypeFromSqlType(sqlType, isUnsigned),
                           columnAttribute(statement, column, SQL_DESC_PRECISION),
@@ -35,7 +39,7 @@ std::vector<ValueForm> ValueFormsOf(const std::vector<FieldInfo>& fields,
 std::unique_ptr<Recordset> ReadWholeResult(const OdbcHandle& statement,
                                            const std::atomic<bool>& cancelled,
                                            const ReadingRules& rules) {
-    auto snapshot = std::make_unique<Snapshot>(DescribeResultColumns(statement));
+    auto snapshot = std::make_unique<Snapshot>(DescribeResultColumns(statement, rules));
     OdbcBlockFetch fetch(statement, ValueFormsOf(snapshot->fields(), rules), rules.binding);
     for (;;) {
         if (cancelled)

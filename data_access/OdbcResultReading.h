@@ -18,14 +18,18 @@ inline constexpr long kReadProgressRows = 1000;
 struct ReadingRules {
     // Whether approximate numbers are read as the driver's text.
     bool approximateAsText = false;
+    // Whether a result column described as a text is a binary when its type
+    // is named so (see DescribesBinariesAsText).
+    bool binariesByTypeName = false;
     // How far the driver lets values be fetched bound, many rows at a time.
     BoundReading binding = BoundReading::None;
     // Told of the rows read as they come; may be empty.
     ReadProgress progress;
 };
 
-// The result's columns as the driver describes them.
-std::vector<FieldInfo> DescribeResultColumns(const OdbcHandle& statement);
+// The result's columns as the driver describes them, by the rules.
+std::vector<FieldInfo> DescribeResultColumns(const OdbcHandle& statement,
+                                             const ReadingRules& rules);
 // How each field's values are read, by the rules.
 std::vector<ValueForm> ValueFormsOf(const std::vector<FieldInfo>& fields,
                                     const ReadingRules& rules);

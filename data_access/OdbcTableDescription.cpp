@@ -95,6 +95,8 @@ int mendedType(int sqlType, const std::string& typeName, const std::string& driv
     if (NamesDecimalsOnly(driver) &&
         (startsWithName(typeName, kNumericName) || startsWithName(typeName, kDecimalName)))
         return SQL_DECIMAL;
+    if (DescribesBinariesAsText(driver) && sqlType == SQL_VARCHAR)
+        return BinaryTypeNamed(sqlType, typeName);
     if (!oracle || (sqlType != SQL_FLOAT && sqlType != SQL_REAL && sqlType != SQL_DOUBLE))
         return sqlType;
     switch (OracleApproximateKind(typeName)) {

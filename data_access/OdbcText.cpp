@@ -1,5 +1,7 @@
 #include "OdbcText.h"
 
+#include "DriverRules.h"
+
 #include "Utf16.h"
 
 #include <sqlucode.h>
@@ -207,6 +209,35 @@ std::string columnName(const OdbcHandle& statement, SQLUSMALLINT column, SQLSMAL
                           &sqlType, &size, &digits, &nullable),
           statement);
     return utf16ToUtf8(reinterpret_cast<const char16_t*>(name));
+}
+
+std::string columnTypeName(const OdbcHandle& statement, SQLUSMALLINT column) {
+    SQLSMALLINT length = 0;
+    if (statement.narrow()) {
+        SQLCHAR name[256] = {};
+        check(SQLColAttribute(statement.get(), column, SQL_DESC_TYPE_NAME, name,
+                              SQLSMALLINT(sizeof name), &length, nullptr),
+              statement);
+        return reinterpret_cast<const char*>(name);
+    }
+    SQLWCHAR name[256] = {};
+    check(SQLColAttributeW(statement.get(), column, SQL_DESC_TYPE_NAME, name,
+                           SQLSMALLINT(sizeof name), &length, nullptr),
+          statement);
+    return utf16ToUtf8(reinterpret_cast<const char16_t*>(name));
+}
+
+int BinaryTypeNamed(int sqlType, std::string_view typeName) {
+    constexpr std::string_view kBinary = "BINARY", kLong = "LONG";
+    const auto at = [&](size_t start, std::string_view name) {
+        return start + name.size() <= typeName.size() &&
+               EqualsIgnoringCase(typeName.substr(start, name.size()), name);
+    };
+    for (size_t start = 0; start < typeName.size(); ++start) {
+        if (at(start, kBinary))
+            return at(0, kLong) ? SQL_LONGVARBINARY : SQL_VARBINARY;
+    }
+    return sqlType;
 }
 
 SQLLEN columnAttribute(const OdbcHandle& statement, SQLUSMALLINT column, SQLUSMALLINT attribute) {

@@ -24,6 +24,12 @@ void execDirect(const OdbcHandle& statement, const std::string& text, bool noDat
 void prepareStatement(const OdbcHandle& statement, const std::string& text);
 std::string columnName(const OdbcHandle& statement, SQLUSMALLINT column, SQLSMALLINT& sqlType);
 // A result column's numeric attribute (SQLColAttribute), such as SQL_DESC_LENGTH.
+// The database's own name for a result column's type ("LONG BINARY").
+std::string columnTypeName(const OdbcHandle& statement, SQLUSMALLINT column);
+// A binary SQL type for a type named as a binary ("LONG BINARY", "BINARY(4)"),
+// where the driver describes it otherwise (see DescribesBinariesAsText);
+// the SQL type as it is for any other name.
+int BinaryTypeNamed(int sqlType, std::string_view typeName);
 SQLLEN columnAttribute(const OdbcHandle& statement, SQLUSMALLINT column, SQLUSMALLINT attribute);
 // Each reads one value of the current row whole and returns false for a
 // NULL. The text, in modest pieces, as UTF-8.
