@@ -48,6 +48,12 @@ TEST_F(CommandRun, UnderACommaLocaleNumbersArriveWithADecimalPoint) {
     ASSERT_EQ(copied.exitCode(), 0) << copied.err;
     EXPECT_TRUE(sameRows(sqlAnywhere.query("SELECT CAST(d AS TEXT), f FROM nums ORDER BY f"),
                          Rows{{"3.25", "0.1"}, {"-1234.5", "2.5"}}));
+    // The same read beside its sending, into the table that exists.
+    const ProgramRun queued = run({"copy", "--to", "sqlanywhere", "--truncate", "nums"},
+                                  {"LC_ALL=de_DE.UTF-8", "LANG=de_DE.UTF-8"});
+    ASSERT_EQ(queued.exitCode(), 0) << queued.err;
+    EXPECT_TRUE(sameRows(sqlAnywhere.query("SELECT CAST(d AS TEXT), f FROM nums ORDER BY f"),
+                         Rows{{"3.25", "0.1"}, {"-1234.5", "2.5"}}));
 }
 
 // A source table large enough to go to the temporary folder as it is read.
