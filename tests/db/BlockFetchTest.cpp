@@ -2,6 +2,7 @@
 // value as reading them one at a time with SQLGetData does: SQLite's, bound
 // a row a fetch, for the SQL Anywhere side; PostgreSQL's, in blocks, behind
 // the Oracle driver name.
+#include "EitherSideTest.h"
 #include "TestSql.h"
 
 #include "data_access/DriverRules.h"
@@ -85,18 +86,8 @@ std::string sqlOf(const FieldValue& value) {
     return value ? literal(*value) : "NULL";
 }
 
-class BlockFetch : public ::testing::TestWithParam<Side> {
+class BlockFetch : public EitherSideTest {
 protected:
-    void SetUp() override {
-        if (GetParam() == Side::Oracle) {
-            TALLOWMERE_REQUIRE_POSTGRES();
-            oracle = std::make_unique<OracleAccount>();
-            connectionString = OracleConnectionString(workingSettings(*oracle));
-        } else {
-            sqlite = std::make_unique<SqliteDatabase>();
-            connectionString = SqlAnywhereConnectionString(sqlAnywhereOnlySettings());
-        }
-    }
     void exec(const std::string& sql) const { oracle ? oracle->exec(sql) : sqlite->exec(sql); }
     // A table of mixed values, every column bound where the driver binds.
     // SQLite's types bound nothing, so its texts, decimals and binaries run
@@ -119,10 +110,6 @@ protected:
         if (rows > 0)
             exec("INSERT INTO t VALUES " + values);
     }
-
-    std::unique_ptr<SqliteDatabase> sqlite;
-    std::unique_ptr<OracleAccount> oracle;
-    std::string connectionString;
 };
 
 const std::string kSelectAll = "SELECT * FROM t ORDER BY id";

@@ -1,6 +1,7 @@
 // Rows bound in parameter arrays through the real drivers: SQLite's, which
 // takes narrow UTF-8, for the SQL Anywhere side; PostgreSQL's, which takes
 // UTF-16, behind the Oracle driver name.
+#include "EitherSideTest.h"
 #include "TestSql.h"
 #include "unit/Fakes.h"
 
@@ -54,17 +55,12 @@ std::string lowerCase(std::string text) {
     return text;
 }
 
-class RowArrays : public ::testing::TestWithParam<Side> {
+class RowArrays : public EitherSideTest {
 protected:
     void SetUp() override {
-        if (GetParam() == Side::Oracle) {
-            TALLOWMERE_REQUIRE_POSTGRES();
-            oracle = std::make_unique<OracleAccount>();
-            connectionString = OracleConnectionString(workingSettings(*oracle));
-        } else {
-            sqlite = std::make_unique<SqliteDatabase>();
-            connectionString = SqlAnywhereConnectionString(sqlAnywhereOnlySettings());
-        }
+        EitherSideTest::SetUp();
+        if (::testing::Test::IsSkipped())
+            return;
         connection.open(connectionString);
         // BLOB is bytea on the PostgreSQL stand-in.
         connection.execute("CREATE TABLE t(id NUMERIC PRIMARY KEY, s TEXT, b BLOB)");
@@ -80,9 +76,6 @@ protected:
         return oracle ? oracle->query(sql) : sqlite->query(sql);
     }
 
-    std::unique_ptr<OracleAccount> oracle;
-    std::unique_ptr<SqliteDatabase> sqlite;
-    std::string connectionString;
     OdbcConnection connection;
 };
 
