@@ -66,7 +66,8 @@ void printReport(const std::string& title, const std::vector<Line>& lines,
                 "every 2 ms; elsewhere: the same, leaving out the calls with no yield inside "
                 "(reading a catalogue); machine: the same timer's worst meanwhile in a process "
                 "sharing nothing with the program, what the machine itself makes any process wait. "
-                "fetch s: time reading the source whole.\n");
+                "fetch s: time reading the source whole. one-stream limit: the rows over the "
+                "slower of read alone and send alone.\n");
     std::fflush(stdout);
 }
 
