@@ -1,9 +1,10 @@
 #include "CommandLineComparison.h"
 
 #include "ChildArgs.h"
-#include "CommandLineCopy.h"
 #include "CopyGoals.h"
 #include "DelayRelay.h"
+#include "JobsComparison.h"
+#include "MeasuredCopy.h"
 #include "Postgres.h"
 #include "Workload.h"
 
@@ -77,16 +78,7 @@ PairOn Comparison::postgres(const std::string& sid, bool unbuffered) const {
 }
 
 Line Comparison::commandLine(const Pair& pair, long rows, RowsSent way, const std::string& label) {
-    mSteps.workspace().use(pair.setup);
-    mSteps.reset(pair, false);
-    const CommandLineCopy copy =
-        runCommandLineCopy(mOptions.program, mSteps.workspace(), pair, way, rows);
-    if (!copy.copiedAll)
-        mSteps.countWrong();
-    mSteps.check(pair, rows);
-    Line line{label, static_cast<double>(rows), copy.child.seconds};
-    line.peakMegabytes = copy.child.peakMegabytes;
-    return line;
+    return measureCommandLineCopy(mOptions.program, mSteps, pair, {way, {kTable}, rows}, label);
 }
 
 // Sends into the table as the command line made it, emptied first.
@@ -196,6 +188,8 @@ void Comparison::run(const std::string& big, std::vector<Line>& lines, std::vect
             return pair;
         };
         compare(relayed, Limits::None, lines, goals);
+        if (mOptions.tableRows > 0)
+            compareJobs(mOptions, mSteps, relayed, lines, goals);
     }
     if (big.empty())
         return;

@@ -5,6 +5,7 @@
 #include "Report.h"
 
 #include <string>
+#include <vector>
 
 namespace bench {
 
@@ -19,5 +20,10 @@ Goal oneStreamGoal(const Line& arrays, const Line& limit);
 
 // --plain's rate at >= 0.9 of the array loop's, reading and sending together.
 Goal arrayLoopGoal(const Line& plain, const Line& readAlone, const Line& sendAlone);
+
+// Several tables copied at once (`many`, named by `what`) against one at a
+// time: at >= 2.5 x the rate, at < 4 x the peak memory; neither met when
+// either line was not measured.
+std::vector<Goal> jobsGoals(const std::string& what, const Line& one, const Line& many);
 
 } // namespace bench
