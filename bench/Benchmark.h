@@ -13,6 +13,9 @@ struct Options {
     // well, in a tenth of the time; unless told, options.rows / 10.
     long rowByRowRows = -1;
     long catalogueNames = 20000; // 0 leaves the catalogues out
+    // The rows of each of the tables the command line copies in one run,
+    // one at a time and several at once; 0 leaves that run out.
+    long tableRows = 25000;
     // Each copy's tool, limit and peer run in turn this many times; the fastest
     // of each counts, so a passing disturbance of the machine does not.
     int repeats = 3;

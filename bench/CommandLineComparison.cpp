@@ -1,13 +1,14 @@
 #include "CommandLineComparison.h"
 
 #include "ChildArgs.h"
-#include "CommandLineCopy.h"
+#include "CopyGoals.h"
 #include "DelayRelay.h"
+#include "JobsComparison.h"
+#include "MeasuredCopy.h"
 #include "Postgres.h"
 #include "Workload.h"
 
 #include <chrono>
-#include <functional>
 
 namespace bench {
 namespace {
@@ -16,20 +17,23 @@ namespace {
 constexpr size_t kArrayRows = 1000;
 // What a network between two machines holds each chunk, each way.
 constexpr auto kRelayHold = std::chrono::microseconds(500);
-// The command line's rate over the array limit's, both into the window's
-// table (--plain); and the whole table's rate over --plain's: its key, NOT
-// NULL, indexes and bound dates may cost, but not half the rate.
-constexpr double kArrayRateGoal = 0.9;
+// The whole table's rate over --plain's: its key, NOT NULL, indexes and bound
+// dates may cost, but not half the rate.
 constexpr double kWholeOverPlainGoal = 0.5;
 constexpr double kPeakGoalMegabytes = 200;
 
-// The same two databases and direction for a given source file.
-using PairOn = std::function<Pair(const std::string& source)>;
+// What a comparison shows of the bare array loop: nothing (through the relay),
+// its reading and its sending, or those and the one-stream limit they make.
+enum class Limits { None, Halves, OneStream };
 
 struct Figures {
+    std::string label; // the pair's
     Line arrays;
     Line plain; // the same arrays into the window's table: no key, no index
-    Line limit; // left empty where the limit is not measured
+    // The array loop's reading and sending, each timed alone; left empty
+    // where the loop is not run.
+    Line readAlone;
+    Line sendAlone;
     Line rowByRow;
 };
 
@@ -48,10 +52,10 @@ public:
 
 private:
     Line commandLine(const Pair& pair, long rows, RowsSent way, const std::string& label);
-    Line arrayLimit(const Pair& pair);
+    void arrayLimit(const Pair& pair, Figures& figures);
     Figures turn(const PairOn& pairOn, bool withLimit, bool arraysFirst);
     Figures fastestTurns(const PairOn& pairOn, bool withLimit);
-    void compare(const PairOn& pairOn, bool withLimit, std::vector<Line>& lines,
+    void compare(const PairOn& pairOn, Limits limits, std::vector<Line>& lines,
                  std::vector<Goal>& goals);
     PairOn postgres(const std::string& sid, bool unbuffered) const;
 
@@ -74,20 +78,11 @@ PairOn Comparison::postgres(const std::string& sid, bool unbuffered) const {
 }
 
 Line Comparison::commandLine(const Pair& pair, long rows, RowsSent way, const std::string& label) {
-    mSteps.workspace().use(pair.setup);
-    mSteps.reset(pair, false);
-    const CommandLineCopy copy =
-        runCommandLineCopy(mOptions.program, mSteps.workspace(), pair, way, rows);
-    if (!copy.copiedAll)
-        mSteps.countWrong();
-    mSteps.check(pair, rows);
-    Line line{label, static_cast<double>(rows), copy.child.seconds};
-    line.peakMegabytes = copy.child.peakMegabytes;
-    return line;
+    return measureCommandLineCopy(mOptions.program, mSteps, pair, {way, {kTable}, rows}, label);
 }
 
 // Sends into the table as the command line made it, emptied first.
-Line Comparison::arrayLimit(const Pair& pair) {
+void Comparison::arrayLimit(const Pair& pair, Figures& figures) {
     mSteps.workspace().use(pair.setup);
     mSteps.empty(pair);
     const auto values = parseReport(
@@ -98,10 +93,11 @@ Line Comparison::arrayLimit(const Pair& pair) {
     if (number(values, "rows") != static_cast<double>(mOptions.rows))
         mSteps.countWrong();
     mSteps.check(pair, mOptions.rows);
-    Line line{pair.label + ": array limit (bare loop)", static_cast<double>(mOptions.rows),
-              number(values, "seconds")};
-    line.fetchSeconds = number(values, "fetch_seconds");
-    return line;
+    const double rows = static_cast<double>(mOptions.rows);
+    figures.readAlone = {pair.label + ": read alone (bare array loop)", rows,
+                         number(values, "fetch_seconds")};
+    figures.sendAlone = {pair.label + ": send alone (bare array loop)", rows,
+                         number(values, "seconds")};
 }
 
 // Each turn starts with a copy of the command line, so the limit always finds
@@ -111,6 +107,7 @@ Figures Comparison::turn(const PairOn& pairOn, bool withLimit, bool arraysFirst)
     const Pair whole = pairOn(mSource);
     const Pair sample = pairOn(mRowByRowSource);
     Figures figures;
+    figures.label = whole.label;
     // --plain last, so the limit, which binds texts as the window's table
     // takes them, sends into the same table as it.
     const auto inArrays = [&] {
@@ -125,7 +122,7 @@ Figures Comparison::turn(const PairOn& pairOn, bool withLimit, bool arraysFirst)
     };
     arraysFirst ? inArrays() : rowByRow();
     if (withLimit)
-        figures.limit = arrayLimit(whole);
+        arrayLimit(whole, figures);
     arraysFirst ? rowByRow() : inArrays();
     return figures;
 }
@@ -136,20 +133,20 @@ Figures Comparison::fastestTurns(const PairOn& pairOn, bool withLimit) {
         const Figures again = turn(pairOn, withLimit, i % 2 == 0);
         figures.arrays = fastest(figures.arrays, again.arrays);
         figures.plain = fastest(figures.plain, again.plain);
-        figures.limit = fastest(figures.limit, again.limit);
+        figures.readAlone = fastest(figures.readAlone, again.readAlone);
+        figures.sendAlone = fastest(figures.sendAlone, again.sendAlone);
         figures.rowByRow = fastest(figures.rowByRow, again.rowByRow);
     }
-    figures.plain.limitSeconds = figures.limit.seconds;
+    figures.plain.limitSeconds = figures.sendAlone.seconds;
     return figures;
 }
 
-double rate(const Line& line) {
-    return line.rows / line.seconds;
-}
-
-void Comparison::compare(const PairOn& pairOn, bool withLimit, std::vector<Line>& lines,
+void Comparison::compare(const PairOn& pairOn, Limits limits, std::vector<Line>& lines,
                          std::vector<Goal>& goals) {
-    const Figures figures = fastestTurns(pairOn, withLimit);
+    Figures figures = fastestTurns(pairOn, limits != Limits::None);
+    const Line oneStream = oneStreamLimit(figures.label, figures.readAlone, figures.sendAlone);
+    if (limits == Limits::OneStream)
+        figures.arrays.limitSeconds = oneStream.seconds;
     const std::string& label = figures.arrays.measurement;
     lines.push_back(figures.arrays);
     lines.push_back(figures.plain);
@@ -157,20 +154,13 @@ void Comparison::compare(const PairOn& pairOn, bool withLimit, std::vector<Line>
     goals.push_back({label + " (whole tables) at " + rounded(overPlain, "%.2f") +
                          " x the rate of --plain, >= " + rounded(kWholeOverPlainGoal, "%.1f"),
                      overPlain >= kWholeOverPlainGoal});
-    if (withLimit) {
-        lines.push_back(figures.limit);
-        // The loop reads the table whole and then binds it; its clock leaves the
-        // reading out, the command line's whole process (start, both lists,
-        // reading, the closing count) cannot. The goal holds the loop's reading
-        // and sending against the command line; sending alone is shown beside.
-        const double sendingAlone = rate(figures.plain) / rate(figures.limit);
-        const double ratio =
-            (figures.limit.seconds + figures.limit.fetchSeconds) / figures.plain.seconds;
-        goals.push_back({figures.plain.measurement + " at >= " + rounded(kArrayRateGoal, "%.1f") +
-                             " x the array loop's rate, reading and sending (" +
-                             rounded(ratio, "%.3f") + " x; against its sending alone " +
-                             rounded(sendingAlone, "%.3f") + " x)",
-                         ratio >= kArrayRateGoal});
+    if (limits != Limits::None) {
+        lines.insert(lines.end(), {figures.readAlone, figures.sendAlone});
+        goals.push_back(arrayLoopGoal(figures.plain, figures.readAlone, figures.sendAlone));
+    }
+    if (limits == Limits::OneStream) {
+        lines.push_back(oneStream);
+        goals.push_back(oneStreamGoal(figures.arrays, oneStream));
     }
     lines.push_back(figures.rowByRow);
     const double overRowByRow = rate(figures.arrays) / rate(figures.rowByRow);
@@ -184,21 +174,22 @@ void Comparison::run(const std::string& big, std::vector<Line>& lines, std::vect
                                  "commit, fsync and synchronous_commit on: ") +
                          (mDurable ? "yes" : "no"),
                      mDurable});
-    compare(postgres(mServer.sid(), false), true, lines, goals);
+    compare(postgres(mServer.sid(), false), Limits::OneStream, lines, goals);
     compare([this](const std::string& source) { return sqlitePair(mSteps.workspace(), source); },
-            true, lines, goals);
+            Limits::Halves, lines, goals);
     {
         const DelayRelay relay(mServer.port(), kRelayHold);
         const PairOn near = postgres(mServer.sidThrough(relay.port()), false);
         const std::string hold =
             " +" + rounded(kRelayHold.count() / 1000.0, "%.1f") + " ms each way";
-        compare(
-            [&](const std::string& source) {
-                Pair pair = near(source);
-                pair.label += hold;
-                return pair;
-            },
-            false, lines, goals);
+        const PairOn relayed = [&](const std::string& source) {
+            Pair pair = near(source);
+            pair.label += hold;
+            return pair;
+        };
+        compare(relayed, Limits::None, lines, goals);
+        if (mOptions.tableRows > 0)
+            compareJobs(mOptions, mSteps, relayed, lines, goals);
     }
     if (big.empty())
         return;

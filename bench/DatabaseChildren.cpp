@@ -9,14 +9,22 @@
 #include <fstream>
 #include <iostream>
 #include <sstream>
+#include <string>
+#include <vector>
 
 namespace bench {
 
-int makeSourceChild(char** argv) {
+int makeSourceChild(int argc, char** argv) {
     BareOdbc database(argv[3]);
-    database.exec(sourceTableDefinition());
-    database.exec(sourceIndexDefinition());
-    database.exec(sourceFill(std::stol(argv[4])));
+    const long rows = std::stol(argv[4]);
+    const std::vector<std::string> tables = argc > 5
+                                                ? std::vector<std::string>(argv + 5, argv + argc)
+                                                : std::vector<std::string>{kTable};
+    for (const std::string& table : tables) {
+        database.exec(sourceTableDefinition(table));
+        database.exec(sourceIndexDefinition(table));
+        database.exec(sourceFill(table, rows));
+    }
     // The command line lists a side before it copies: with the file on the
     // Oracle side, the table must be in that side's catalogue.
     database.exec(oracleCatalogueView());
@@ -36,7 +44,7 @@ int makeTablesChild(char** argv) {
 
 int resetChild(int argc, char** argv) {
     BareOdbc database(argv[3]);
-    database.exec(std::string("DROP TABLE IF EXISTS \"") + kTable + "\"");
+    database.exec(dropTableStatement(kTable));
     if (argc > 4) {
         std::ifstream in(argv[4]);
         std::stringstream definition;
@@ -46,6 +54,13 @@ int resetChild(int argc, char** argv) {
             text.pop_back();
         database.exec(text);
     }
+    return 0;
+}
+
+int dropChild(int argc, char** argv) {
+    BareOdbc database(argv[3]);
+    for (int i = 4; i < argc; ++i)
+        database.exec(dropTableStatement(argv[i]));
     return 0;
 }
 
@@ -59,14 +74,15 @@ int checkChild(char** argv) {
     BareOdbc database(argv[3]);
     const long rows = std::stol(argv[4]);
     const bool wide = std::string(argv[5]) == "1";
-    const long long copied = database.scalar(rowCountQuery());
-    const long long nulls = database.scalar(nullCountQuery());
-    const long long first = rows > 0 ? database.scalar(firstRowMatchesQuery(), wide) : 0;
+    const std::string table = argv[6];
+    const long long copied = database.scalar(rowCountQuery(table));
+    const long long nulls = database.scalar(nullCountQuery(table));
+    const long long first = rows > 0 ? database.scalar(firstRowMatchesQuery(table), wide) : 0;
     report("rows", static_cast<double>(copied));
     if (copied == rows && nulls == expectedNulls(rows) && first == (rows > 0 ? 1 : 0))
         return 0;
-    std::cerr << "The copy is wrong: " << copied << " rows of " << rows << ", " << nulls
-              << " nulls, first row found " << first << " times.\n";
+    std::cerr << "The copy of " << table << " is wrong: " << copied << " rows of " << rows << ", "
+              << nulls << " nulls, first row found " << first << " times.\n";
     return 1;
 }
 

@@ -4,15 +4,18 @@
 
 namespace bench {
 
-// make-source CONNECTION ROWS: the table, and the Oracle side's catalogue view
-int makeSourceChild(char** argv);
+// make-source CONNECTION ROWS [TABLE...]: the tables (the benchmark's one
+// unless named), each of ROWS rows, and the Oracle side's catalogue view
+int makeSourceChild(int argc, char** argv);
 // make-tables CONNECTION COUNT
 int makeTablesChild(char** argv);
 // reset CONNECTION [DEFINITION-FILE]: drops the copied table, recreates it empty
 int resetChild(int argc, char** argv);
+// drop CONNECTION TABLE...: drops the tables named, where they exist
+int dropChild(int argc, char** argv);
 // empty CONNECTION POSTGRES: deletes every row of the copied table, keeping it
 int emptyChild(char** argv);
-// check CONNECTION ROWS WIDE: fails unless the copy holds the source's rows
+// check CONNECTION ROWS WIDE TABLE: fails unless the copy holds the source's rows
 int checkChild(char** argv);
 // limit CONNECTION INSERTS-FILE WIDE
 int limitChild(char** argv);

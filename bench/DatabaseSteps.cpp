@@ -14,11 +14,15 @@ std::vector<std::string> DatabaseSteps::child(std::initializer_list<std::string>
     return all;
 }
 
-std::string DatabaseSteps::makeSource(const std::string& name, long rows) const {
+std::string DatabaseSteps::makeSource(const std::string& name, long rows,
+                                      const std::vector<std::string>& tables) const {
     const std::string file = mWorkspace.file(name);
     // Any configuration that names the SQLite driver will do.
     mWorkspace.use(sqlitePair(mWorkspace, "").setup);
-    runChildOrThrow(child({"make-source", sqliteSourceString(file), std::to_string(rows)}));
+    std::vector<std::string> args =
+        child({"make-source", sqliteSourceString(file), std::to_string(rows)});
+    args.insert(args.end(), tables.begin(), tables.end());
+    runChildOrThrow(args);
     return file;
 }
 
@@ -29,13 +33,19 @@ void DatabaseSteps::reset(const Pair& pair, bool recreate) const {
         runChildOrThrow(child({"reset", pair.targetString()}));
 }
 
+void DatabaseSteps::drop(const Pair& pair, const std::vector<std::string>& tables) const {
+    std::vector<std::string> args = child({"drop", pair.targetString()});
+    args.insert(args.end(), tables.begin(), tables.end());
+    runChildOrThrow(args);
+}
+
 void DatabaseSteps::empty(const Pair& pair) const {
     runChildOrThrow(child({"empty", pair.targetString(), pair.targetIsPostgres() ? "1" : "0"}));
 }
 
-void DatabaseSteps::check(const Pair& pair, long rows) {
-    const ChildResult result = runChild(
-        child({"check", pair.targetString(), std::to_string(rows), pair.wideTarget ? "1" : "0"}));
+void DatabaseSteps::check(const Pair& pair, long rows, const std::string& table) {
+    const ChildResult result = runChild(child(
+        {"check", pair.targetString(), std::to_string(rows), pair.wideTarget ? "1" : "0", table}));
     if (result.exitCode != 0)
         ++mWrongCopies;
 }

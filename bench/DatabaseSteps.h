@@ -4,6 +4,7 @@
 #pragma once
 
 #include "Pair.h"
+#include "Workload.h"
 #include "Workspace.h"
 
 #include <initializer_list>
@@ -20,14 +21,17 @@ public:
     // This program's command line for one of its child modes.
     std::vector<std::string> child(std::initializer_list<std::string> args) const;
 
-    // An SQLite file of the benchmark's table with `rows` rows; its path.
-    std::string makeSource(const std::string& name, long rows) const;
+    // An SQLite file of the tables, each with `rows` rows; its path.
+    std::string makeSource(const std::string& name, long rows,
+                           const std::vector<std::string>& tables = {kTable}) const;
     // Drops the copied table; recreates it empty from create.sql when asked.
     void reset(const Pair& pair, bool recreate) const;
+    // Drops each of the tables on the target, where it exists.
+    void drop(const Pair& pair, const std::vector<std::string>& tables) const;
     // Deletes every row, keeping the table as the copy made it.
     void empty(const Pair& pair) const;
-    // Counts the copy as wrong unless the target holds the source's rows.
-    void check(const Pair& pair, long rows);
+    // Counts the copy as wrong unless the target's table holds the source's rows.
+    void check(const Pair& pair, long rows, const std::string& table = kTable);
     void countWrong() { ++mWrongCopies; }
     int wrongCopies() const { return mWrongCopies; }
 

@@ -7,6 +7,7 @@
 
 #include "data_access/ConnectionSettings.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,9 @@ struct Pair {
     // PostgreSQL empties a table at once with TRUNCATE; SQLite has no such statement.
     bool targetIsPostgres() const;
 };
+
+// The same two databases and direction for a given source file.
+using PairOn = std::function<Pair(const std::string& source)>;
 
 // The connection string of an SQLite source file, its driver made fast.
 std::string sqliteSourceString(const std::string& file);

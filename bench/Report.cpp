@@ -19,7 +19,9 @@ void cell(double value, const char* format) {
 } // namespace
 
 Line fastest(const Line& first, const Line& second) {
-    Line best = first.seconds <= second.seconds ? first : second;
+    const bool firstFaster =
+        !second.measured() || (first.measured() && first.seconds <= second.seconds);
+    Line best = firstFaster ? first : second;
     best.worstWaitMs = std::max(first.worstWaitMs, second.worstWaitMs);
     best.worstWaitElsewhereMs = std::max(first.worstWaitElsewhereMs, second.worstWaitElsewhereMs);
     best.machineWaitMs = std::max(first.machineWaitMs, second.machineWaitMs);
@@ -44,9 +46,13 @@ void printReport(const std::string& title, const std::vector<Line>& lines,
                 "seconds", "rows/s", "x limit", "+limit s", "wait ms", "elsewhere", "machine",
                 "fetch s", "peak MB");
     for (const Line& line : lines) {
-        std::printf("%-*s %9.0f %9.2f %9.0f", width, line.measurement.c_str(), line.rows,
-                    line.seconds, line.seconds > 0 ? line.rows / line.seconds : 0.0);
-        if (line.limitSeconds > 0)
+        std::printf("%-*s %9.0f", width, line.measurement.c_str(), line.rows);
+        if (line.measured())
+            std::printf(" %9.2f %9.0f", line.seconds,
+                        line.seconds > 0 ? line.rows / line.seconds : 0.0);
+        else
+            std::printf(" %9s %9s", "-", "-");
+        if (line.limitSeconds > 0 && line.measured())
             std::printf(" %9.3f %9.2f", line.seconds / line.limitSeconds,
                         line.seconds - line.limitSeconds);
         else
@@ -66,7 +72,9 @@ void printReport(const std::string& title, const std::vector<Line>& lines,
                 "every 2 ms; elsewhere: the same, leaving out the calls with no yield inside "
                 "(reading a catalogue); machine: the same timer's worst meanwhile in a process "
                 "sharing nothing with the program, what the machine itself makes any process wait. "
-                "fetch s: time reading the source whole.\n");
+                "fetch s: time reading the source whole. one-stream limit: the rows over the "
+                "slower of read alone and send alone. seconds -: not measured, the program "
+                "refused the command line it was given.\n");
     std::fflush(stdout);
 }
 

@@ -6,16 +6,21 @@
 
 namespace bench {
 
+// The seconds of a line whose copy could not be run as asked.
+inline constexpr double kNotMeasured = -1;
+
 struct Line {
     std::string measurement;
     double rows = 0;
-    double seconds = 0;
+    double seconds = 0;      // or kNotMeasured
     double limitSeconds = 0; // what the line is compared with; 0 for none
     double worstWaitMs = -1; // -1: not measured
     double worstWaitElsewhereMs = -1;
     double machineWaitMs = -1; // the same timer's worst in a process sharing nothing
     double fetchSeconds = -1;
     double peakMegabytes = -1;
+
+    bool measured() const { return seconds >= 0; }
 };
 
 struct Goal {
@@ -23,7 +28,8 @@ struct Goal {
     bool reached;
 };
 
-// The faster of two measurements of the same thing; waits and memory at their worst.
+// The faster of two measurements of the same thing, a measured one before
+// one not measured; waits and memory at their worst.
 Line fastest(const Line& first, const Line& second);
 
 // A figure in a goal's text, e.g. rounded(0.934, "%.2f").

@@ -1,8 +1,9 @@
 // tallowmere_bench [--tiny] [--cli] [--rows N] [--row-by-row-rows N] [--memory-rows N]
-//                  [--catalogue N] [--repeat N]
+//                  [--catalogue N] [--table-rows N] [--repeat N]
 // Prints one table: the copy as the program runs it, the bare loop of the
 // same statements, and unixODBC's isql, side by side on the same data; and
-// the command line's copy beside the bare array loop and its --row-by-row.
+// the command line's copy beside the bare array loop and its --row-by-row,
+// and copying several tables one at a time and several at once.
 #include "Benchmark.h"
 #include "CatalogueRun.h"
 #include "DatabaseChildren.h"
@@ -35,11 +36,13 @@ int runChildMode(int argc, char** argv) {
     if (mode == "stalled-check")
         return bench::runStalledCheckChild(argc, argv);
     if (mode == "make-source")
-        return bench::makeSourceChild(argv);
+        return bench::makeSourceChild(argc, argv);
     if (mode == "make-tables")
         return bench::makeTablesChild(argv);
     if (mode == "reset")
         return bench::resetChild(argc, argv);
+    if (mode == "drop")
+        return bench::dropChild(argc, argv);
     if (mode == "check")
         return bench::checkChild(argv);
     if (mode == "limit")
@@ -60,6 +63,7 @@ bool parseOptions(int argc, char** argv, bench::Options& options) {
             options.rows = kTinyRows;
             options.memoryRows = kTinyMemoryRows;
             options.catalogueNames = kTinyCatalogueNames;
+            options.tableRows = kTinyRows;
             options.repeats = 1;
         } else if (arg == "--cli")
             options.commandLineOnly = true;
@@ -71,6 +75,8 @@ bool parseOptions(int argc, char** argv, bench::Options& options) {
             options.memoryRows = std::stol(argv[++i]);
         else if (arg == "--catalogue" && hasValue)
             options.catalogueNames = std::stol(argv[++i]);
+        else if (arg == "--table-rows" && hasValue)
+            options.tableRows = std::stol(argv[++i]);
         else if (arg == "--repeat" && hasValue)
             options.repeats = std::max(1, std::stoi(argv[++i]));
         else
@@ -94,7 +100,7 @@ int main(int argc, char** argv) {
             std::cerr << "usage: " << argv[0]
                       << " [--tiny] [--cli (the command line's copy only)] [--rows N] "
                          "[--row-by-row-rows N (rows / 10)] [--memory-rows N (0: none)] "
-                         "[--catalogue N (0: none)] [--repeat N]\n";
+                         "[--catalogue N (0: none)] [--table-rows N (0: none)] [--repeat N]\n";
             return 2;
         }
         return bench::runBenchmark(options);
