@@ -43,6 +43,8 @@ std::vector<std::string> copyCommand(const std::string& program, const Pair& pai
         args.push_back("--row-by-row");
     if (order.way == RowsSent::Plain)
         args.push_back("--plain");
+    if (order.way == RowsSent::Truncate)
+        args.push_back("--truncate");
     if (order.jobs > 0)
         args.insert(args.end(), {"--jobs", std::to_string(order.jobs)});
     addOption(args, "--oracle-sid", pair.settings.oracleServer);

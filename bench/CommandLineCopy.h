@@ -14,9 +14,10 @@
 
 namespace bench {
 
-// In arrays into the whole table or the window's (--plain), or the window's
-// INSERT texts.
-enum class RowsSent { InArrays, Plain, RowByRow };
+// In arrays into the whole table or the window's (--plain), in arrays into
+// the table that is there, emptied first (--truncate), or the window's INSERT
+// texts.
+enum class RowsSent { InArrays, Plain, Truncate, RowByRow };
 
 // What one run of the command line copies, and how.
 struct CopyOrder {
@@ -43,7 +44,7 @@ std::vector<std::string> copyCommand(const std::string& program, const Pair& pai
 bool copiedEvery(const std::string& output, const CopyOrder& order);
 
 // Copies the tables of `order` with `program copy --to ...`; none of them
-// may exist on the target.
+// may exist on the target, unless the order is to empty them.
 CommandLineCopy runCommandLineCopy(const std::string& program, const Workspace& workspace,
                                    const Pair& pair, const CopyOrder& order);
 

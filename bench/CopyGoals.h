@@ -15,8 +15,9 @@ double rate(const Line& line);
 // rows, read and then sent, goes no faster than that.
 Line oneStreamLimit(const std::string& label, const Line& readAlone, const Line& sendAlone);
 
-// The command line's whole tables at >= 0.9 of the one-stream limit's rate.
-Goal oneStreamGoal(const Line& arrays, const Line& limit);
+// The command line's copy into the table the limit sends into, reading beside
+// sending, at >= 0.9 of the one-stream limit's rate.
+Goal oneStreamGoal(const Line& copy, const Line& limit);
 
 // --plain's rate at >= 0.9 of the array loop's, reading and sending together.
 Goal arrayLoopGoal(const Line& plain, const Line& readAlone, const Line& sendAlone);

@@ -5,7 +5,8 @@ namespace bench {
 Line measureCommandLineCopy(const std::string& program, DatabaseSteps& steps, const Pair& pair,
                             const CopyOrder& order, const std::string& label) {
     steps.workspace().use(pair.setup);
-    steps.drop(pair, order.tables);
+    if (order.way != RowsSent::Truncate)
+        steps.drop(pair, order.tables);
     const CommandLineCopy copy = runCommandLineCopy(program, steps.workspace(), pair, order);
     const double rows =
         static_cast<double>(order.rowsEach) * static_cast<double>(order.tables.size());

@@ -1,5 +1,5 @@
 // One run of the command line's copy as a line of the table: the target's
-// tables dropped first, each checked after.
+// tables dropped first (unless the copy empties them), each checked after.
 #pragma once
 
 #include "CommandLineCopy.h"

@@ -1,9 +1,10 @@
 // tallowmere_bench [--tiny] [--cli] [--rows N] [--row-by-row-rows N] [--memory-rows N]
-//                  [--catalogue N] [--table-rows N] [--repeat N]
+//                  [--catalogue N] [--table-rows N] [--repeat N] [--program PATH]
 // Prints one table: the copy as the program runs it, the bare loop of the
 // same statements, and unixODBC's isql, side by side on the same data; and
 // the command line's copy beside the bare array loop and its --row-by-row,
-// and copying several tables one at a time and several at once.
+// and copying several tables one at a time and several at once. --program
+// measures the command line of another build, such as an earlier commit's.
 #include "Benchmark.h"
 #include "CatalogueRun.h"
 #include "DatabaseChildren.h"
@@ -79,6 +80,8 @@ bool parseOptions(int argc, char** argv, bench::Options& options) {
             options.tableRows = std::stol(argv[++i]);
         else if (arg == "--repeat" && hasValue)
             options.repeats = std::max(1, std::stoi(argv[++i]));
+        else if (arg == "--program" && hasValue)
+            options.program = argv[++i];
         else
             return false;
     }
@@ -100,7 +103,8 @@ int main(int argc, char** argv) {
             std::cerr << "usage: " << argv[0]
                       << " [--tiny] [--cli (the command line's copy only)] [--rows N] "
                          "[--row-by-row-rows N (rows / 10)] [--memory-rows N (0: none)] "
-                         "[--catalogue N (0: none)] [--table-rows N (0: none)] [--repeat N]\n";
+                         "[--catalogue N (0: none)] [--table-rows N (0: none)] [--repeat N] "
+                         "[--program PATH (this build's)]\n";
             return 2;
         }
         return bench::runBenchmark(options);
