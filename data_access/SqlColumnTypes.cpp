@@ -246,9 +246,14 @@ bool MayBeEmpty(int adoType) {
     return !isNumberType(code) && code != adDBDate && code != adDBTime && code != adDBTimeStamp;
 }
 
+// A driver may describe a bounded text as long: PostgreSQL's gives varchar(n)
+// past its MaxVarcharSize (255 unless set) as SQL_LONGVARCHAR of size n. Such
+// a column takes arrays of rows as any plain text does.
 bool HoldsLargeObjects(const ColumnDescription& column) {
-    return column.sqlType == SQL_LONGVARBINARY || column.sqlType == SQL_LONGVARCHAR ||
-           column.sqlType == SQL_WLONGVARCHAR;
+    const bool longType = column.sqlType == SQL_LONGVARBINARY ||
+                          column.sqlType == SQL_LONGVARCHAR || column.sqlType == SQL_WLONGVARCHAR;
+    const bool boundedText = column.size > 0 && column.size <= kOracleLongest.text;
+    return longType && !boundedText;
 }
 
 DecimalColumn DecimalColumnFor(Side target, const FieldInfo& field) {

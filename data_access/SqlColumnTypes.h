@@ -61,8 +61,9 @@ bool MayBeEmpty(int adoType);
 // the value is of that kind, so no session's formats stand between them;
 // otherwise as its text, which the database converts or refuses.
 BoundForm BoundFormInto(const ColumnDescription& column, int sourceAdoType);
-// Whether a column of a table that exists holds large objects (a long text
-// or binary: Oracle's CLOB or BLOB).
+// Whether a column of an Oracle table that exists holds large objects (a long
+// text or binary: its CLOB or BLOB); a long type reported no longer than its
+// VARCHAR2 holds is a plain text.
 bool HoldsLargeObjects(const ColumnDescription& column);
 
 // The mapping table as a person reads it, a row for each kind of source

@@ -107,6 +107,19 @@ TEST(WholeTableText, TypesNotNullKeyAndIndexesEndAsEachSidesStatementsEnd) {
               "CREATE INDEX \"j\" ON \"T\"(\"a\");");
 }
 
+// PostgreSQL's driver describes the Oracle stand-in's varchar(2000) as a long
+// text of size 2000; its clob as 8190 and its blob as -4.
+TEST(ExistingColumns, OnlyTextsLongerThanVarchar2HoldsAreLargeObjects) {
+    const auto column = [](int sqlType, long size) {
+        return ColumnDescription{"c", sqlType, "", size};
+    };
+    EXPECT_FALSE(HoldsLargeObjects(column(SQL_LONGVARCHAR, 2000)));
+    EXPECT_FALSE(HoldsLargeObjects(column(SQL_VARCHAR, 0)));
+    EXPECT_TRUE(HoldsLargeObjects(column(SQL_LONGVARCHAR, 8190)));
+    EXPECT_TRUE(HoldsLargeObjects(column(SQL_WLONGVARCHAR, 0)));
+    EXPECT_TRUE(HoldsLargeObjects(column(SQL_LONGVARBINARY, -4)));
+}
+
 TEST(DateTimeText, IsoDatesAndTimestampsAndNothingElse) {
     const auto timestamp = TimestampFromText("2024-02-29T13:14:15.1234567");
     ASSERT_TRUE(timestamp);
